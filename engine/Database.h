@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct sqlite3;
+
+namespace engine {
+
+// One row of a SELECT: each value as UTF-8 text, or nullopt for NULL.
+using Row = std::vector<std::optional<std::string>>;
+
+// An open database file of ours, speaking the Jet SQL dialect the program sends.
+// Every failure is an Error (engine/Error.h) whose description names the file, table or value.
+class Database
+{
+public:
+    // Opens the database a connection text names ("Provider=Microsoft.Jet.OLEDB.4.0;Data
+    // Source=...;Jet OLEDB:Database Password=...;"). Raises 3706 for another provider, and the
+    // open failures (missing file, unrecognised format, wrong password, in use). A failed open
+    // never creates, changes or truncates a file.
+    static Database openConnectionText(std::string_view connectionText);
+
+    // Opens the database file at path with its database password; failures as above.
+    static Database open(const std::string& path, const std::string& password);
+
+    Database(Database&&) noexcept;
+    Database& operator=(Database&&) noexcept;
+    ~Database();
+
+    // Executes one Jet statement; returns the number of rows it affected (0 for DDL).
+    std::int64_t execute(std::string_view sql);
+
+    // Runs a SELECT (for tests and tools) and returns its rows.
+    std::vector<Row> query(std::string_view sql);
+
+    void beginTransaction();
+    void commitTransaction();
+    void rollbackTransaction();
+    bool inTransaction() const;
+
+    const std::string& path() const;
+
+private:
+    struct Impl;
+    explicit Database(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> m_impl;
+};
+
+// Makes a new, empty database of ours at path, protected by password. Raises an Error when
+// something already exists at path (it never overwrites).
+void CreateDatabase(const std::string& path, const std::string& password);
+
+} // namespace engine

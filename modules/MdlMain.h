@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/Connection.h"
+
+#include <string>
+
+// The one program-wide connection, created (closed) on first use and kept until the program ends.
+Connection& cnDatabase();
+// Whether anything has touched cnDatabase yet (an empty path must not create it).
+bool cnDatabaseExists();
+
+// The connection text OpenDatabase built last; empty before the first open.
+const std::string& strConnection();
+
+// Opens cnDatabase on the database at path, or tells the operator in a message box why not.
+// Returns nothing: callers read cnDatabase().State() afterwards.
+void OpenDatabase(const std::string& path);

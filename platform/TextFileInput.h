@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// A data file opened for input, read one line at a time (RAII: closed when it goes).
+// A line ends at CR LF, LF or a lone CR; a line end that is the last thing in the file makes no
+// further line; a last line without a line end is a line. A file that is valid UTF-8 (a leading
+// BOM dropped) is read as UTF-8, any other as Windows-1252; lines come back as UTF-8.
+// Opening a missing or unreadable file raises an Error naming the path.
+class TextFileInput
+{
+public:
+    explicit TextFileInput(const std::string& path);
+    ~TextFileInput();
+    TextFileInput(const TextFileInput&) = delete;
+    TextFileInput& operator=(const TextFileInput&) = delete;
+
+    bool atEnd() const;
+    // The next line without its line end; valid until the next call.
+    const std::string& readLine();
+    // 1-based number of the line readLine() returned last.
+    std::int64_t lineNumber() const;
+    const std::string& path() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+};
