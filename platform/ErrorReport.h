@@ -4,9 +4,12 @@
 
 #include <functional>
 
-// The standard report of an unhandled error: shows its number and description under the
-// application's title, then ends the program with a non-zero exit status (the event loop
-// returns 1). Click handlers call it from their one catch.
+// The standard report of an unhandled error: a modal critical box with its number and
+// description under the application's title; then the program ends with exit status 1.
+// With an event loop running it asks the loop to end (QCoreApplication::exit(1): exec()
+// returns 1 once control gets back to it), so the caller must return at once and do nothing
+// more; without a running event loop the process ends here (std::exit(1)).
+// Click handlers call it from their one catch.
 void ReportUnhandledError(const Error& error);
 
 // Test seam: while a handler is installed, it receives the error instead and nothing ends.
