@@ -16,14 +16,20 @@ public:
     static constexpr int adStateClosed = 0;
     static constexpr int adStateOpen = 1;
 
+    // Opens the database the connection text names (see engine::Database::openConnectionText).
     // user, password and options are ADO's arguments; the connection text carries what matters.
+    // Raises 3705 when already open, and the engine's open failures; a failed open leaves the
+    // connection closed.
     void Open(const std::string& connectionText, const std::string& user = {},
               const std::string& password = {}, int options = -1);
+    // Closes the connection, rolling back a transaction left open. Raises 3704 when closed.
     void Close();
     // Runs one statement; recordsAffected, when given, receives the count of rows it touched.
     void Execute(const std::string& sql, std::int64_t* recordsAffected = nullptr, int options = -1);
+    // adStateOpen or adStateClosed.
     int State() const;
 
+    // One transaction at a time, as the engine allows; 3709 when closed.
     void BeginTrans();
     void CommitTrans();
     void RollbackTrans();
