@@ -1,8 +1,15 @@
 #pragma once
 
+#include "engine/Error.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
+
+namespace ErrorNumber {
+inline constexpr std::int32_t FileNotFound = 53;       // also raised for a file that cannot be read
+inline constexpr std::int32_t InputPastEndOfFile = 62;
+} // namespace ErrorNumber
 
 // A data file opened for input, read one line at a time (RAII: closed when it goes).
 // A line ends at CR LF, LF or a lone CR; a line end that is the last thing in the file makes no
@@ -12,13 +19,17 @@
 class TextFileInput
 {
 public:
+    // Opens path and reads it through once to settle its encoding, in fixed-size chunks, so
+    // memory never grows with the file. Raises Error 53 naming the full path when the file is
+    // missing ("File not found: '<path>'") or cannot be read.
     explicit TextFileInput(const std::string& path);
     ~TextFileInput();
     TextFileInput(const TextFileInput&) = delete;
     TextFileInput& operator=(const TextFileInput&) = delete;
 
     bool atEnd() const;
-    // The next line without its line end; valid until the next call.
+    // The next line without its line end; valid until the next call. Raises Error 62 at the
+    // end of the file and Error 53 when reading fails.
     const std::string& readLine();
     // 1-based number of the line readLine() returned last.
     std::int64_t lineNumber() const;
