@@ -1,0 +1,180 @@
+#include "modules/MdlMain.h"
+
+#include "engine/Database.h"
+#include "engine/Error.h"
+#include "tests/support/Seams.h"
+#include "tests/support/TempDir.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const MessageBoxCall noDatabaseBox{
+    "Database Kolvarin.mdb Tidak Ada\r\nHubungi Administrator anda !", 16, "Paht Tandera"};
+
+MessageBoxCall failedOpenBox(const std::string& prompt)
+{
+    return {prompt, 16, std::nullopt};
+}
+
+std::string expectedConnectionText(const std::string& path)
+{
+    return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + path +
+           ";Jet OLEDB:Database Password=rovak;";
+}
+
+bool hasTable(const std::string& path, const std::string& table)
+{
+    try {
+        engine::Database::open(path, "rovak").query("SELECT * FROM " + table);
+        return true;
+    } catch (const Error& error) {
+        EXPECT_EQ(ErrorNumber::TableNotFound, error.number()) << error.description();
+        return false;
+    }
+}
+
+class OpenDatabaseTest : public testing::Test
+{
+protected:
+    // A database of ours at name inside the test's folder (sub-folders made as needed).
+    std::string database(const std::string& name, const std::string& password = "rovak")
+    {
+        const std::string path = dir.file(name);
+        QDir().mkpath(QFileInfo(QString::fromStdString(path)).path());
+        engine::CreateDatabase(path, password);
+        return path;
+    }
+
+    void expectOpenOn(const std::string& path)
+    {
+        EXPECT_EQ(Connection::adStateOpen, cnDatabase().State());
+        EXPECT_EQ(expectedConnectionText(path), strConnection());
+    }
+
+    ClosedDatabaseConnection closedBeforeAndAfter;
+    RecordedBoxes boxes;
+    TempDir dir;
+};
+
+TEST_F(OpenDatabaseTest, OpensTheDatabaseInAnyLetterCaseSilently)
+{
+    for (const char* name : {"Kolvarin.mdb", "lower/kolvarin.mdb", "UPPER/KOLVARIN.MDB",
+                             "copy/kolvarin.mdb.bak", "Gudang ürün/Kolvarin.mdb"}) {
+        SCOPED_TRACE(name);
+        const std::string path = database(name);
+        OpenDatabase(path);
+        expectOpenOn(path);
+        cnDatabase().Close();
+    }
+    EXPECT_EQ(std::vector<MessageBoxCall>{}, boxes.calls());
+}
+
+TEST_F(OpenDatabaseTest, APathNotNamingKolvarinMdbIsRefusedUntouched)
+{
+    const std::string first = database("Kolvarin.mdb");
+    OpenDatabase(first);
+    cnDatabase().Close();
+
+    for (const char* name : {"Kolvarin2.mdb", "Kolvarin.md", "Kolvarin_mdb", "KolvarinXmdb"}) {
+        SCOPED_TRACE(name);
+        OpenDatabase(database(name));
+        EXPECT_EQ(Connection::adStateClosed, cnDatabase().State());
+        EXPECT_EQ(expectedConnectionText(first), strConnection());
+    }
+    EXPECT_EQ(std::vector<MessageBoxCall>(4, noDatabaseBox), boxes.calls());
+}
+
+TEST_F(OpenDatabaseTest, AFailedOpenShowsNumberHyphenDescriptionUntitled)
+{
+    const std::string missing = dir.file("missing/Kolvarin.mdb");
+    const std::string wrongPassword = database("password/Kolvarin.mdb", "other");
+    const std::string notOurs = dir.file("text/Kolvarin.mdb");
+    QDir().mkpath(QString::fromStdString(dir.file("text")));
+    {
+        QFile file(QString::fromStdString(notOurs));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("Kode;Uraian\r\n");
+    }
+
+    const struct
+    {
+        std::string path;
+        std::string prompt;
+    } cases[] = {
+        {missing, "-2147467259-Could not find file '" + missing + "'."},
+        {wrongPassword, "-2147217843-Not a valid password."},
+        {notOurs, "-2147467259-Unrecognized database format '" + notOurs + "'."},
+    };
+    for (const auto& testCase : cases) {
+        SCOPED_TRACE(testCase.path);
+        boxes.clear();
+        OpenDatabase(testCase.path);
+        EXPECT_EQ(std::vector<MessageBoxCall>{failedOpenBox(testCase.prompt)}, boxes.calls());
+        EXPECT_EQ(Connection::adStateClosed, cnDatabase().State());
+        EXPECT_EQ(expectedConnectionText(testCase.path), strConnection());
+    }
+}
+
+TEST_F(OpenDatabaseTest, ASecondRunSwitchesTheOpenConnectionToTheNewPath)
+{
+    const std::string first = database("first/Kolvarin.mdb");
+    const std::string second = database("second/KOLVARIN.mdb");
+    OpenDatabase(first);
+    OpenDatabase(second);
+    expectOpenOn(second);
+    EXPECT_EQ(std::vector<MessageBoxCall>{}, boxes.calls());
+
+    cnDatabase().Execute("CREATE TABLE Tblkemasan (UREDI TEXT(50))");
+    cnDatabase().Close();
+    EXPECT_TRUE(hasTable(second, "Tblkemasan"));
+    EXPECT_FALSE(hasTable(first, "Tblkemasan"));
+}
+
+// Mended fault: a refused path used to leave the earlier run's connection open, and the
+// caller then rewrote that database.
+TEST_F(OpenDatabaseTest, ARefusedPathClosesTheConnectionOfAnEarlierRun)
+{
+    const std::string first = database("Kolvarin.mdb");
+    OpenDatabase(first);
+    OpenDatabase(database("Kolvarin2.mdb"));
+    EXPECT_EQ(std::vector<MessageBoxCall>{noDatabaseBox}, boxes.calls());
+    EXPECT_EQ(Connection::adStateClosed, cnDatabase().State());
+    EXPECT_EQ(expectedConnectionText(first), strConnection());
+}
+
+// Mended fault: a failing reopen after an earlier run used to escape and end the program;
+// it must read exactly as the same failure on a first run, and leave the connection closed.
+TEST_F(OpenDatabaseTest, AFailedReopenReadsAsAFirstRunFailure)
+{
+    const std::string good = database("good/Kolvarin.mdb");
+    const std::string paths[] = {dir.file("missing/Kolvarin.mdb"),
+                                 database("password/Kolvarin.mdb", "other")};
+    for (const std::string& failing : paths) {
+        SCOPED_TRACE(failing);
+        boxes.clear();
+        OpenDatabase(failing);
+        const std::vector<MessageBoxCall> firstRun = boxes.calls();
+        ASSERT_EQ(1u, firstRun.size());
+
+        boxes.clear();
+        OpenDatabase(good);
+        ASSERT_EQ(Connection::adStateOpen, cnDatabase().State());
+        EXPECT_NO_THROW(OpenDatabase(failing));
+        EXPECT_EQ(firstRun, boxes.calls());
+        EXPECT_EQ(Connection::adStateClosed, cnDatabase().State());
+        EXPECT_EQ(expectedConnectionText(failing), strConnection());
+
+        // And the next run opens normally again.
+        OpenDatabase(good);
+        expectOpenOn(good);
+        cnDatabase().Close();
+    }
+}
+
+} // namespace

@@ -1,0 +1,33 @@
+#include "platform/ProgressWindow.h"
+
+#include "engine/Error.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CountingWindow : public ProgressWindow
+{
+public:
+    void Show() override {}
+    void Hide() override {}
+    void proses(const std::string&) override { ++steps; }
+    int steps = 0;
+};
+
+TEST(ProgressWindowRegistry, RaisesWithoutAProviderAndReachesTheInstalledWindow)
+{
+    setProgressWindowProvider(nullptr);
+    EXPECT_THROW(progressWindow(), Error);
+
+    CountingWindow window;
+    setProgressWindowProvider([&window]() -> ProgressWindow& { return window; });
+    progressWindow().proses("1");
+    progressWindow().proses("2");
+    EXPECT_EQ(2, window.steps);
+
+    setProgressWindowProvider(nullptr);
+    EXPECT_THROW(progressWindow(), Error);
+}
+
+} // namespace
