@@ -32,7 +32,8 @@ constexpr std::string_view noDatabaseTitle = "Paht Tandera";
 bool namesDatabaseFile(const std::string& path)
 {
     return QString::fromStdString(path).toUpper().contains(
-        QString::fromUtf8(databaseFileName.data(), qsizetype(databaseFileName.size())), Qt::CaseSensitive);
+        QString::fromUtf8(databaseFileName.data(), qsizetype(databaseFileName.size())),
+        Qt::CaseSensitive);
 }
 
 void buildConnectionText(const std::string& path)
@@ -48,8 +49,7 @@ void openOnConnectionText()
 
 void showFailedOpen(const Error& error)
 {
-    MsgBox(std::to_string(error.number()) + "-" + error.description(),
-           MessageBoxFlag::Critical);
+    MsgBox(std::to_string(error.number()) + "-" + error.description(), MessageBoxFlag::Critical);
 }
 } // namespace
 

@@ -24,14 +24,14 @@ void MsgBox(const std::string& prompt, int flags, const std::optional<std::strin
 
     QMessageBox box;
     box.setIcon((flags & MessageBoxFlag::Critical) != 0 ? QMessageBox::Critical
-                                                         : QMessageBox::NoIcon);
+                                                        : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
     box.setWindowTitle(title ? QString::fromStdString(*title)
                              : QGuiApplication::applicationDisplayName());
     // CR LF is a line break in a prompt; plain text keeps "<" and "&" as they are.
     box.setTextFormat(Qt::PlainText);
-    box.setText(QString::fromStdString(prompt).replace(QStringLiteral("\r\n"),
-                                                        QStringLiteral("\n")));
+    box.setText(
+        QString::fromStdString(prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     box.exec();
 }
 

@@ -80,8 +80,8 @@ TEST_F(ConnectionTest, EveryOperationButOpenIsRefusedWhenClosed)
          &unusableText},
         {"CommitTrans", [](Connection& c) { c.CommitTrans(); }, ErrorNumber::ConnectionUnusable,
          &unusableText},
-        {"RollbackTrans", [](Connection& c) { c.RollbackTrans(); },
-         ErrorNumber::ConnectionUnusable, &unusableText},
+        {"RollbackTrans", [](Connection& c) { c.RollbackTrans(); }, ErrorNumber::ConnectionUnusable,
+         &unusableText},
     };
     for (const ClosedCase& testCase : cases) {
         SCOPED_TRACE(testCase.operation);
@@ -115,8 +115,7 @@ TEST_F(ConnectionTest, OpenOnAnOpenConnectionRaises3705AndKeepsTheFirstDatabase)
     connection.Execute("CREATE TABLE t (c TEXT(10))");
     connection.Close();
     EXPECT_EQ(0u, rowCount(path, "t"));
-    EXPECT_EQ(ErrorNumber::TableNotFound,
-              raisedBy([&] { rowCount(otherPath, "t"); }).number());
+    EXPECT_EQ(ErrorNumber::TableNotFound, raisedBy([&] { rowCount(otherPath, "t"); }).number());
 }
 
 TEST_F(ConnectionTest, AFailedOpenLeavesItClosedAndReusable)
