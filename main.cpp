@@ -1,4 +1,26 @@
-int main()
+#include "forms/AppIcon.h"
+#include "forms/Loading.h"
+#include "forms/frmSetting.h"
+#include "platform/ProgressWindow.h"
+
+#include <QApplication>
+
+#include <algorithm>
+
+// The program has no start-up work of its own: it shows the settings dialog and runs until
+// Tutup (exit status 0) or an unhandled-error report (exit status 1) ends the event loop.
+int main(int argc, char** argv)
 {
-    return 0;
+    // Only the program's own path goes to Qt: the program takes no command line options.
+    int qtArgc = std::min(argc, 1);
+    QApplication app(qtArgc, argv);
+    // The application name, not a display name: Qt appends a display name to every window
+    // title, and the message boxes' titles must stay exactly as given.
+    QApplication::setApplicationName(QStringLiteral("Patch"));
+    QApplication::setWindowIcon(appIcon());
+    setProgressWindowProvider([]() -> ProgressWindow& { return Loading::instance(); });
+
+    frmSetting dialog;
+    dialog.show();
+    return QApplication::exec();
 }

@@ -1,0 +1,102 @@
+#include "tests/forms/frmSettingFixture.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Runs the application's event loop until something ends it, with start queued to run in it;
+// returns the loop's exit code. A guard ends a loop nothing else ends, so a fault fails the
+// case instead of hanging it.
+template <typename Start>
+int execWith(QObject& context, Start&& start)
+{
+    constexpr int kNothingEndedIt = 99;
+    QTimer::singleShot(0, &context, std::forward<Start>(start));
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, &context,
+                     [] { QCoreApplication::exit(kNothingEndedIt); });
+    guard.start(30000);
+    return QApplication::exec();
+}
+
+} // namespace
+
+TEST_F(frmSettingTest, BrowsePutsTheChosenFileIntoThePathBox)
+{
+    struct Case
+    {
+        const char* answer;
+        const char* expectedText;
+    };
+    const Case cases[] = {
+        {"/data/tandera/Kolvarin.mdb", "/data/tandera/Kolvarin.mdb"},
+        {"", "/lama/Kolvarin.mdb"},  // a cancelled dialog leaves the text as it was
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer);
+        txtFolderZEMO().setText(QStringLiteral("/lama/Kolvarin.mdb"));
+        fileDialog.setNextFileName(c.answer);
+        button("Command1").click();
+        EXPECT_EQ(QString::fromUtf8(c.expectedText), txtFolderZEMO().text());
+    }
+    EXPECT_EQ((std::vector<std::string>{"Backup File|*.mdb", "Backup File|*.mdb"}),
+              fileDialog.filters());
+    EXPECT_TRUE(boxes.calls().empty());
+}
+
+TEST_F(frmSettingTest, EnterInThePathBoxRunsTheUpdate)
+{
+    TempDir folder;
+    const std::string database = makeDatabase(folder);
+    writeDataFiles({"AA;Satu"}, {"IDAAA;Pelabuhan A"});
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QSignalSpy ok(&button("cmdOk"), &QPushButton::clicked);
+
+    txtFolderZEMO().setText(QString::fromStdString(database));
+    QTest::keyClick(&txtFolderZEMO(), Qt::Key_Return);
+
+    EXPECT_EQ(1, ok.count());
+    EXPECT_EQ(bothCompletions(), boxes.calls());
+    EXPECT_EQ(std::vector<std::string>{"AA|Satu"}, rows(database, "Tblkemasan"));
+}
+
+TEST_F(frmSettingTest, EscapePressesTutupWhichEndsTheProgramWithStatusZero)
+{
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QSignalSpy tutup(&button("cmdCancel"), &QPushButton::clicked);
+
+    const int status = execWith(dialog, [this] { QTest::keyClick(&txtFolderZEMO(), Qt::Key_Escape); });
+
+    EXPECT_EQ(0, status);
+    EXPECT_EQ(1, tutup.count());
+}
+
+TEST_F(frmSettingTest, TutupEndsTheProgramWhileOtherWindowsStayOpen)
+{
+    // Another top-level window (as the hidden progress window is) must not keep it running.
+    QWidget other;
+    other.show();
+    dialog.show();
+
+    const int status = execWith(dialog, [this] { button("cmdCancel").click(); });
+
+    EXPECT_EQ(0, status);
+}
+
+TEST_F(frmSettingTest, TheCloseBoxEndsTheProgramLikeTutup)
+{
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QSignalSpy tutup(&button("cmdCancel"), &QPushButton::clicked);
+
+    const int status = execWith(dialog, [this] { dialog.close(); });
+
+    EXPECT_EQ(0, status);
+    EXPECT_EQ(1, tutup.count());
+}

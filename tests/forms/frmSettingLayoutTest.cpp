@@ -1,0 +1,131 @@
+#include "tests/forms/frmSettingFixture.h"
+
+#include "forms/Twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QScreen>
+
+namespace {
+
+struct Placement
+{
+    const char* name;
+    const char* parent;
+    QRect twips;
+    const char* caption;
+};
+
+QString captionOf(const QWidget& widget)
+{
+    if (const auto* frame = qobject_cast<const QGroupBox*>(&widget))
+        return frame->title();
+    if (const auto* label = qobject_cast<const QLabel*>(&widget))
+        return label->text();
+    if (const auto* button = qobject_cast<const QPushButton*>(&widget))
+        return button->text();
+    return qobject_cast<const QLineEdit*>(&widget)->text();
+}
+
+} // namespace
+
+TEST_F(frmSettingTest, ControlsSitWhereTheLayoutPutsThem)
+{
+    const Placement placements[] = {
+        {"Frame1", "frmSetting", {120, 120, 7365, 1125}, "Kolvarin.mdb yang diupdate"},
+        {"txtFolderZEMO", "Frame1", {1320, 450, 5355, 315}, ""},
+        {"Command1", "Frame1", {6720, 450, 465, 345}, "..."},
+        {"cmdOk", "frmSetting", {4800, 1320, 1275, 435}, "Ok"},
+        {"cmdCancel", "frmSetting", {6240, 1320, 1275, 435}, "Tutup"},
+    };
+    for (const Placement& expected : placements) {
+        SCOPED_TRACE(expected.name);
+        const QWidget& widget = control<QWidget>(expected.name);
+        EXPECT_EQ(QString::fromLatin1(expected.parent), widget.parentWidget()->objectName());
+        const QRect& t = expected.twips;
+        EXPECT_EQ(Twips::rect(dialog, t.x(), t.y(), t.width(), t.height()), widget.geometry());
+        EXPECT_EQ(QString::fromLatin1(expected.caption), captionOf(widget));
+    }
+}
+
+TEST_F(frmSettingTest, LabelSizesItselfToItsTextAndNamesThePathBox)
+{
+    const QLabel& label = control<QLabel>("Label1");
+    EXPECT_EQ(QStringLiteral("Lokasih file"), label.text());
+    EXPECT_EQ(QStringLiteral("Frame1"), label.parentWidget()->objectName());
+    EXPECT_EQ(Twips::rect(dialog, 150, 480, 0, 0).topLeft(), label.pos());
+    EXPECT_EQ(label.sizeHint(), label.size());
+    EXPECT_EQ(&txtFolderZEMO(), label.buddy());
+}
+
+TEST_F(frmSettingTest, WindowIsAFixedCentredDialogTitledPatch)
+{
+    EXPECT_EQ(QStringLiteral("frmSetting"), dialog.objectName());
+    EXPECT_EQ(QStringLiteral("Patch"), dialog.windowTitle());
+
+    const QSize client = Twips::size(dialog, 7665, 1980);
+    EXPECT_EQ(client, dialog.size());
+    EXPECT_EQ(client, dialog.minimumSize());
+    EXPECT_EQ(client, dialog.maximumSize());
+
+    const Qt::WindowFlags flags = dialog.windowFlags();
+    EXPECT_EQ(Qt::Tool, dialog.windowType()) << "kept off the taskbar";
+    EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowContextHelpButtonHint));
+
+    const QPoint screenCentre = dialog.screen()->availableGeometry().center();
+    EXPECT_LE((dialog.geometry().center() - screenCentre).manhattanLength(), 2);
+}
+
+TEST_F(frmSettingTest, WindowCarriesTheIconAtThreeSizes)
+{
+    const QList<QSize> sizes = dialog.windowIcon().availableSizes();
+    EXPECT_EQ((QList<QSize>{{16, 16}, {32, 32}, {48, 48}}), sizes);
+}
+
+TEST_F(frmSettingTest, EveryControlUsesTheWindowFont)
+{
+    for (const char* name : {"Frame1", "Label1", "txtFolderZEMO", "Command1", "cmdOk", "cmdCancel"}) {
+        SCOPED_TRACE(name);
+        const QFont font = control<QWidget>(name).font();
+        EXPECT_EQ(QStringLiteral("MS Sans Serif"), font.family());
+        EXPECT_EQ(8, font.pointSize());
+        EXPECT_EQ(QFont::SansSerif, font.styleHint());
+    }
+}
+
+TEST_F(frmSettingTest, TabVisitsPathBrowseOkTutupStartingInThePathBox)
+{
+    EXPECT_EQ(&txtFolderZEMO(), dialog.focusWidget());
+
+    QStringList tabStops;
+    for (QWidget* widget = dialog.nextInFocusChain(); widget != &dialog;
+         widget = widget->nextInFocusChain()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) != 0)
+            tabStops << widget->objectName();
+    }
+    EXPECT_EQ((QStringList{QStringLiteral("txtFolderZEMO"), QStringLiteral("Command1"),
+                           QStringLiteral("cmdOk"), QStringLiteral("cmdCancel")}),
+              tabStops);
+    EXPECT_EQ(Qt::NoFocus, control<QWidget>("Frame1").focusPolicy());
+    EXPECT_EQ(Qt::NoFocus, control<QWidget>("Label1").focusPolicy());
+}
+
+TEST_F(frmSettingTest, OkIsTheOnlyDefaultButton)
+{
+    EXPECT_TRUE(button("cmdOk").isDefault());
+    EXPECT_FALSE(button("cmdCancel").isDefault());
+    EXPECT_FALSE(button("Command1").isDefault());
+}
+
+TEST_F(frmSettingTest, PathBoxStartsEmptyAndTakesAPathOfAnyLength)
+{
+    EXPECT_EQ(QString(), txtFolderZEMO().text());
+    const QString longPath = QStringLiteral("/data/") + QString(70000, QLatin1Char('x'))
+                             + QStringLiteral("/Kolvarin.mdb");
+    txtFolderZEMO().setText(longPath);
+    EXPECT_EQ(longPath.size(), txtFolderZEMO().text().size());
+}
