@@ -11,5 +11,6 @@ std::string numberToText(double value);
 
 // The leading number of a text: spaces, tabs and line feeds are skipped wherever they stand;
 // then an optional sign, digits with at most one ".", and an optional exponent; reading stops
-// at the first character that does not fit. No number gives 0.
+// at the first character that does not fit. No number gives 0. A number too large for a
+// double raises Error 6 "Overflow"; one too small for it gives 0.
 double leadingNumber(std::string_view text);
