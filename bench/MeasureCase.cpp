@@ -1,0 +1,84 @@
+#include "bench/MeasureCase.h"
+
+#include "bench/DataSet.h"
+#include "bench/Floors.h"
+#include "bench/OursReload.h"
+#include "bench/PeakMemory.h"
+#include "bench/Sqlite.h"
+#include "tools/DemoDatabase.h"
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+
+namespace bench {
+namespace {
+
+using Floor = void (*)(sqlite3*, const std::string&, ReloadTable);
+
+double timeFloor(Floor floor, const std::string& databasePath, const std::string& dataPath,
+                 ReloadTable table)
+{
+    const SqliteHandle db = openSqlite(databasePath);
+    const auto start = std::chrono::steady_clock::now();
+    floor(db.get(), dataPath, table);
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    return elapsed.count();
+}
+
+// Rows and total description length, read straight from the file.
+void readBack(const std::string& databasePath, ReloadTable table, Measurement& measurement)
+{
+    const SqliteHandle db = openSqlite(databasePath);
+    const ReloadTexts& texts = textsOf(table);
+    const StatementHandle count =
+        prepare(db.get(), "select count(*), total(length(" + std::string(texts.descriptionColumn) +
+                              ")) from " + std::string(texts.createdTable));
+    check(db.get(), sqlite3_step(count.get()), "counting the rows");
+    measurement.rows = sqlite3_column_int64(count.get(), 0);
+    measurement.characters = static_cast<std::int64_t>(sqlite3_column_double(count.get(), 1));
+}
+
+} // namespace
+
+Measurement measureCase(BenchCase benchCase, std::int64_t size, int rounds,
+                        const std::string& directory)
+{
+    const ReloadTable table = tableFor(size);
+    const std::string dataPath = directory + "/" + std::string(textsOf(table).dataFile);
+
+    std::optional<OursReload> ours;
+    if (benchCase == BenchCase::Ours || benchCase == BenchCase::OursNoWindow)
+        ours.emplace(directory, benchCase == BenchCase::Ours);
+
+    Measurement measurement;
+    for (int round = 0; round < rounds; ++round) {
+        const std::filesystem::path roundDirectory =
+            std::filesystem::path(directory) /
+            ("round-" + std::string(nameOf(benchCase)) + "-" + std::to_string(round));
+        std::filesystem::create_directories(roundDirectory);
+        const std::string databasePath = (roundDirectory / "Kolvarin.mdb").string();
+        createDemoDatabase(databasePath);
+
+        double seconds = 0;
+        switch (benchCase) {
+        case BenchCase::Ours:
+        case BenchCase::OursNoWindow:
+            seconds = ours->run(databasePath, table);
+            break;
+        case BenchCase::TextFloor:
+            seconds = timeFloor(runTextFloor, databasePath, dataPath, table);
+            break;
+        case BenchCase::BoundFloor:
+            seconds = timeFloor(runBoundFloor, databasePath, dataPath, table);
+            break;
+        }
+        measurement.seconds.push_back(seconds);
+        readBack(databasePath, table, measurement);
+        std::filesystem::remove_all(roundDirectory);
+    }
+    measurement.peakKiB = peakResidentKiB();
+    return measurement;
+}
+
+} // namespace bench

@@ -1,0 +1,53 @@
+#include "bench/OursReload.h"
+
+#include "forms/Loading.h"
+#include "modules/MdlMain.h"
+#include "modules/MdlUtil.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramDirectory.h"
+#include "platform/ProgressWindow.h"
+
+#include <chrono>
+#include <stdexcept>
+
+namespace bench {
+
+OursReload::OursReload(const std::string& dataDirectory, bool windowPainted)
+{
+    setProgramDirectoryForTests(dataDirectory);
+    setMessageBoxHandler([this](const MessageBoxCall& call) { m_prompts.push_back(call.prompt); });
+    setProgressWindowProvider([]() -> ProgressWindow& { return Loading::instance(); });
+    // Made before the first round, so that no round pays for building the window.
+    Loading::instance().setPaintingEnabled(windowPainted);
+}
+
+OursReload::~OursReload()
+{
+    setMessageBoxHandler(nullptr);
+    setProgramDirectoryForTests({});
+}
+
+double OursReload::run(const std::string& databasePath, ReloadTable table)
+{
+    m_prompts.clear();
+    OpenDatabase(databasePath);
+    if (cnDatabase().State() != Connection::adStateOpen)
+        throw std::runtime_error("cannot open " + databasePath + ": " +
+                                 (m_prompts.empty() ? std::string("?") : m_prompts.back()));
+
+    const auto start = std::chrono::steady_clock::now();
+    if (table == ReloadTable::Kemasan)
+        UpdateTblKemasan();
+    else
+        UpdateTblPelabuhan();
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+
+    cnDatabase().Close();
+    const std::string expected =
+        table == ReloadTable::Kemasan ? "TblKemasan telah di Update" : "TblPelabuhan telah di Update";
+    if (m_prompts != std::vector<std::string>{expected})
+        throw std::runtime_error("the reload did not end in \"" + expected + "\"");
+    return elapsed.count();
+}
+
+} // namespace bench

@@ -1,0 +1,172 @@
+#include "bench/Report.h"
+
+#include "bench/DataSet.h"
+#include "bench/Statistics.h"
+#include "bench/TextTable.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <set>
+
+namespace bench {
+namespace {
+
+// The targets the reload is held to.
+constexpr double kMaxOursToTextFloor = 1.3;
+constexpr double kMaxOursToBoundFloor = 3.0;
+constexpr double kMaxWindowOverheadPercent = 5.0;
+constexpr double kMaxRateChange = 0.20;
+constexpr std::int64_t kMaxPeakGrowthKiB = 10 * 1024;
+constexpr std::int64_t kLinearFrom = 60000;
+constexpr std::int64_t kLinearTo = 600000;
+
+std::string fixed(double value, int decimals)
+{
+    std::array<char, 64> text{};
+    std::snprintf(text.data(), text.size(), "%.*f", decimals, value);
+    return text.data();
+}
+
+std::string grouped(std::int64_t value)
+{
+    std::string digits = std::to_string(value);
+    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<std::size_t>(at), ",");
+    return digits;
+}
+
+std::string mib(std::int64_t kib)
+{
+    return fixed(static_cast<double>(kib) / 1024.0, 1);
+}
+
+const Measurement* find(const std::vector<CaseResult>& results, std::int64_t size,
+                        BenchCase benchCase)
+{
+    for (const CaseResult& result : results)
+        if (result.size == size && result.benchCase == benchCase)
+            return &result.measurement;
+    return nullptr;
+}
+
+double median(const Measurement& measurement)
+{
+    return summarize(measurement.seconds).median;
+}
+
+double rate(std::int64_t size, const Measurement& measurement)
+{
+    return static_cast<double>(size) / median(measurement);
+}
+
+std::optional<double> ratio(const std::vector<CaseResult>& results, std::int64_t size,
+                            BenchCase over, BenchCase under)
+{
+    const Measurement* top = find(results, size, over);
+    const Measurement* bottom = find(results, size, under);
+    if (!top || !bottom)
+        return std::nullopt;
+    return median(*top) / median(*bottom);
+}
+
+std::string orDash(const std::optional<double>& value, int decimals)
+{
+    return value ? fixed(*value, decimals) : std::string("-");
+}
+
+std::optional<double> windowOverheadPercent(const std::vector<CaseResult>& results,
+                                            std::int64_t size)
+{
+    const auto shown = ratio(results, size, BenchCase::Ours, BenchCase::OursNoWindow);
+    if (!shown)
+        return std::nullopt;
+    return (*shown - 1.0) * 100.0;
+}
+
+std::set<std::int64_t> sizesOf(const std::vector<CaseResult>& results)
+{
+    std::set<std::int64_t> sizes;
+    for (const CaseResult& result : results)
+        sizes.insert(result.size);
+    return sizes;
+}
+
+Verdict limitVerdict(std::string target, const std::optional<double>& value, double limit,
+                     int decimals, const std::string& unit = {})
+{
+    if (!value)
+        return {std::move(target), "not measured", std::nullopt};
+    return {std::move(target), fixed(*value, decimals) + unit, *value <= limit};
+}
+
+} // namespace
+
+std::vector<Verdict> judgeTargets(const std::vector<CaseResult>& results)
+{
+    std::vector<Verdict> verdicts;
+    for (const std::int64_t size : {kLinearFrom, kLinearTo})
+        verdicts.push_back(limitVerdict(
+            "ours / text floor <= 1.3 at " + grouped(size) + " lines",
+            ratio(results, size, BenchCase::Ours, BenchCase::TextFloor), kMaxOursToTextFloor, 2));
+    for (const std::int64_t size : sizesOf(results))
+        verdicts.push_back(limitVerdict(
+            "ours / bound floor <= 3 at " + grouped(size) + " lines",
+            ratio(results, size, BenchCase::Ours, BenchCase::BoundFloor), kMaxOursToBoundFloor, 2));
+    for (const std::int64_t size : sizesOf(results))
+        verdicts.push_back(limitVerdict("visible window adds <= 5% at " + grouped(size) + " lines",
+                                        windowOverheadPercent(results, size),
+                                        kMaxWindowOverheadPercent, 1, "%"));
+
+    const Measurement* from = find(results, kLinearFrom, BenchCase::Ours);
+    const Measurement* to = find(results, kLinearTo, BenchCase::Ours);
+    Verdict linear{"ours: rows/s at 600,000 within 20% of rows/s at 60,000", "not measured",
+                   std::nullopt};
+    Verdict streaming{"ours: peak RSS at 600,000 within 10 MiB of peak RSS at 60,000",
+                      "not measured", std::nullopt};
+    if (from && to) {
+        const double change = rate(kLinearTo, *to) / rate(kLinearFrom, *from) - 1.0;
+        linear.measured = (change >= 0 ? "+" : "") + fixed(change * 100.0, 1) + "%";
+        linear.met = std::abs(change) <= kMaxRateChange;
+        const std::int64_t growth = to->peakKiB - from->peakKiB;
+        streaming.measured = (growth >= 0 ? "+" : "") + mib(growth) + " MiB";
+        streaming.met = growth <= kMaxPeakGrowthKiB;
+    }
+    verdicts.push_back(std::move(linear));
+    verdicts.push_back(std::move(streaming));
+    return verdicts;
+}
+
+std::string formatReport(const std::vector<CaseResult>& results)
+{
+    TextTable times({"rows", "table", "case", "median s", "spread s (min-max)", "rows/s",
+                     "peak RSS MiB"});
+    for (const CaseResult& result : results) {
+        const Summary summary = summarize(result.measurement.seconds);
+        times.addRow({grouped(result.size), std::string(textsOf(tableFor(result.size)).tableName),
+                      std::string(nameOf(result.benchCase)), fixed(summary.median, 4),
+                      fixed(summary.min, 4) + "-" + fixed(summary.max, 4),
+                      grouped(std::llround(rate(result.size, result.measurement))),
+                      mib(result.measurement.peakKiB)});
+    }
+
+    TextTable ratios({"rows", "ours / text floor", "ours / bound floor",
+                      "no window / text floor", "window overhead"});
+    for (const std::int64_t size : sizesOf(results)) {
+        const auto overhead = windowOverheadPercent(results, size);
+        ratios.addRow({grouped(size),
+                       orDash(ratio(results, size, BenchCase::Ours, BenchCase::TextFloor), 2),
+                       orDash(ratio(results, size, BenchCase::Ours, BenchCase::BoundFloor), 2),
+                       orDash(ratio(results, size, BenchCase::OursNoWindow, BenchCase::TextFloor), 2),
+                       overhead ? fixed(*overhead, 1) + "%" : std::string("-")});
+    }
+
+    TextTable targets({"target", "measured", "verdict"});
+    for (const Verdict& verdict : judgeTargets(results))
+        targets.addRow({verdict.target, verdict.measured,
+                        !verdict.met ? "n/a" : *verdict.met ? "PASS" : "MISS"});
+
+    return times.format() + "\n" + ratios.format() + "\n" + targets.format();
+}
+
+} // namespace bench
