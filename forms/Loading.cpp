@@ -1,1 +1,175 @@
-// The progress window.
+#include "forms/Loading.h"
+
+#include "engine/Error.h"
+#include "forms/ProgressBar.h"
+#include "forms/Twips.h"
+#include "platform/NumberText.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFont>
+#include <QLabel>
+#include <QScreen>
+#include <QThread>
+#include <QWindow>
+
+#include <cmath>
+#include <cstdint>
+#include <exception>
+#include <limits>
+
+namespace {
+
+// Owned here rather than by a smart pointer: a static's destructor would run after the
+// QApplication is gone, which a widget does not survive. A post routine deletes it while the
+// application object is being destroyed.
+Loading* s_instance = nullptr;
+
+void deleteInstance()
+{
+    delete s_instance;
+    s_instance = nullptr;
+}
+
+constexpr std::int32_t Overflow = 6;
+
+// What a statement does when it fails inside proses: nothing, and the next one runs.
+template <typename Statement>
+void resumeNext(Statement&& statement) noexcept
+{
+    try {
+        statement();
+    } catch (const std::exception&) {
+    }
+}
+
+float toSingle(double value)
+{
+    if (std::isfinite(value) && std::abs(value) > std::numeric_limits<float>::max())
+        throw Error(Overflow, "Overflow");
+    return static_cast<float>(value);
+}
+
+} // namespace
+
+Loading& Loading::instance()
+{
+    if (s_instance == nullptr) {
+        s_instance = new Loading;
+        qAddPostRoutine(&deleteInstance);
+    }
+    return *s_instance;
+}
+
+Loading::Loading()
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
+    , Label1(new QLabel(this))
+    , ProgressBar1(new ProgressBar(this))
+{
+    setObjectName(QStringLiteral("Loading"));
+    setWindowTitle(QStringLiteral("Proses Update"));
+    resize(Twips::size(*this, 5370, 1050));
+
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setGeometry(Twips::rect(*this, 120, 480, 5175, 375));
+
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setText(QStringLiteral("Proses"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(9.75);
+    font.setBold(true);
+    Label1->setFont(font);
+    Label1->setGeometry(Twips::rect(*this, 120, 120, 2055, 255));
+
+    m_sincePaint.start();
+}
+
+Loading::~Loading() = default;
+
+void Loading::Show()
+{
+    if (!isVisible())
+        centreOnScreen();
+    if (!m_blocker)
+        m_blocker.emplace();
+    show();
+    if (m_paintingEnabled) {
+        waitUntilExposed();
+        paintNow();
+    }
+}
+
+void Loading::Hide()
+{
+    // Input that came in since the last paint is still queued: drain it while it is blocked.
+    if (m_blocker && m_paintingEnabled)
+        paintNow();
+    hide();
+    m_blocker.reset();
+}
+
+void Loading::proses(const std::string& Pars)
+{
+    advance(Pars);
+    if (m_blocker && m_paintingEnabled && m_sincePaint.hasExpired(PaintInterval))
+        paintNow();
+}
+
+// Every failure is swallowed where it happens and the next statement runs, as the original
+// routine did under On Error Resume Next; a refused write ends the call.
+void Loading::advance(const std::string& Pars)
+{
+    bool full = true;  // a failed read or test goes on with the wrap
+    resumeNext([&] { full = ProgressBar1->Value() == ProgressBar::Max; });
+    if (full) {
+        resumeNext([&] { ProgressBar1->SetValue(ProgressBar::Min); });
+        return;
+    }
+
+    bool close = true;  // a failed sum or test goes on with the clamp
+    resumeNext([&] {
+        close = leadingNumber(numberToText(ProgressBar1->Value())) + leadingNumber(numberToText(0.3))
+                >= 100.0;
+    });
+    if (close) {
+        resumeNext([&] { ProgressBar1->SetValue(ProgressBar::Max); });
+        return;
+    }
+
+    resumeNext([&] {
+        ProgressBar1->SetValue(
+            toSingle(leadingNumber(Pars) + leadingNumber(numberToText(ProgressBar1->Value()))));
+    });
+}
+
+void Loading::centreOnScreen()
+{
+    const QScreen* screen = QWidget::screen();
+    if (screen == nullptr)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+// A window the window system has not mapped yet does not paint; wait a little for it so that
+// the operator sees the window before the first line is read.
+void Loading::waitUntilExposed()
+{
+    const QDeadlineTimer deadline(500);
+    QCoreApplication::processEvents();
+    while (windowHandle() != nullptr && !windowHandle()->isExposed() && !deadline.hasExpired()) {
+        QThread::msleep(1);
+        QCoreApplication::processEvents();
+    }
+}
+
+// Paint and flush whatever changed; the input blocker keeps the operator's events out.
+void Loading::paintNow()
+{
+    ProgressBar1->refresh();
+    QCoreApplication::processEvents();
+    m_sincePaint.start();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "forms/InputBlocker.h"
+#include "platform/ProgressWindow.h"
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+#include <optional>
+#include <string>
+
+class QLabel;
+class ProgressBar;
+
+// The progress window the reloads show, advance once per data line, and hide again. A reload
+// runs on the user-interface thread without an event loop, so the window paints itself while
+// shown: once when shown and then every PaintInterval of work, with the operator's input
+// swallowed meanwhile.
+class Loading final : public QWidget, public ProgressWindow
+{
+public:
+    static constexpr int PaintInterval = 30;  // milliseconds
+
+    // The program's one instance, created hidden on first use and deleted while the
+    // application object is destroyed. Needs the QApplication to exist.
+    static Loading& instance();
+
+    // The program uses instance(); tests make their own.
+    Loading();
+    ~Loading() override;
+
+    void Show() override;
+    void Hide() override;
+    void proses(const std::string& Pars) override;
+
+    // Painting on Show, during proses and on Hide; the benchmark turns it off to measure
+    // what it costs.
+    void setPaintingEnabled(bool enabled) { m_paintingEnabled = enabled; }
+    bool paintingEnabled() const { return m_paintingEnabled; }
+
+    QLabel& label1() const { return *Label1; }
+    ProgressBar& progressBar1() const { return *ProgressBar1; }
+
+private:
+    void advance(const std::string& Pars);
+    void centreOnScreen();
+    void waitUntilExposed();
+    void paintNow();
+
+    QLabel* Label1;
+    ProgressBar* ProgressBar1;
+    std::optional<InputBlocker> m_blocker;
+    QElapsedTimer m_sincePaint;
+    bool m_paintingEnabled = true;
+};

@@ -1,0 +1,63 @@
+#include "forms/ProgressBar.h"
+
+#include "engine/Error.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+TEST(ProgressBar, TakesEveryValueFromMinToMaxIncluded)
+{
+    ProgressBar bar;
+    EXPECT_EQ(bar.Value(), 0.0f);
+    for (const float value : {100.0f, 0.0f, 0.00167f, 99.70067f, 50.5f}) {
+        bar.SetValue(value);
+        EXPECT_EQ(bar.Value(), value);
+    }
+}
+
+TEST(ProgressBar, RefusesAValueOutsideTheRangeAndKeepsItsOwn)
+{
+    const float refused[] = {-0.001f,
+                             100.00001f,
+                             -100.0f,
+                             1e30f,
+                             std::numeric_limits<float>::infinity(),
+                             -std::numeric_limits<float>::infinity(),
+                             std::numeric_limits<float>::quiet_NaN()};
+    ProgressBar bar;
+    bar.SetValue(42.5f);
+    for (const float value : refused) {
+        try {
+            bar.SetValue(value);
+            ADD_FAILURE() << "accepted " << value;
+        } catch (const Error& error) {
+            EXPECT_EQ(error.number(), 380);
+            EXPECT_EQ(error.description(), "Invalid property value.");
+        }
+        EXPECT_EQ(bar.Value(), 42.5f);
+    }
+}
+
+TEST(ProgressBar, DrawsFractionsOfAUnit)
+{
+    ProgressBar bar;
+    bar.SetValue(99.6f);
+    bar.refresh();
+    const int nearlyFull = bar.value();
+    bar.SetValue(100.0f);
+    bar.refresh();
+    EXPECT_EQ(bar.value(), bar.maximum());
+    EXPECT_LT(nearlyFull, bar.maximum());
+    EXPECT_EQ(nearlyFull, bar.maximum() / 1000 * 996);
+
+    bar.SetValue(0.00167f);
+    bar.refresh();
+    EXPECT_EQ(bar.value(), 2);  // a step of 0.00167 still moves the drawn bar
+    EXPECT_EQ(bar.minimum(), 0);
+    EXPECT_EQ(bar.orientation(), Qt::Horizontal);
+}
+
+} // namespace
