@@ -25,10 +25,11 @@ void Connection::Close()
     if (!m_database)
         throw Error(ErrorNumber::ObjectClosed,
                     "Operation is not allowed when the object is closed.");
-    // Take the database out first so that the connection reads closed whatever the rollback does.
+    // Taken out first so that the connection reads closed whatever the rollback does. Engine
+    // transactions nest: every level left open is undone.
     engine::Database database = std::move(*m_database);
     m_database.reset();
-    if (database.inTransaction())
+    while (database.inTransaction())
         database.rollbackTransaction();
 }
 
