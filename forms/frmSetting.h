@@ -11,8 +11,6 @@ class QPushButton;
 // and Tutup (end the program). Its controls carry their names as object names.
 class frmSetting : public QDialog
 {
-    Q_OBJECT
-
 public:
     explicit frmSetting(QWidget* parent = nullptr);
 
