@@ -1,1 +1,206 @@
 #include "engine/Database.h"
+
+#include "engine/AsciiCase.h"
+#include "engine/ConnectionText.h"
+#include "engine/DatabaseFormat.h"
+#include "engine/Error.h"
+#include "engine/FileProbe.h"
+#include "engine/JetErrors.h"
+#include "engine/PasswordHash.h"
+#include "engine/Session.h"
+#include "engine/StatementRunners.h"
+
+namespace engine {
+
+namespace {
+
+// A stored hash asking for more work than this is not one we wrote.
+constexpr std::int64_t MaxIterations = 10'000'000;
+
+// Statements handed to SQLite as written (a SELECT, a DELETE's condition) must not reach the
+// password table.
+int guardPasswordTable(void*, int, const char* first, const char* second, const char*,
+                       const char*)
+{
+    for (const char* name : {first, second}) {
+        if (name && equalsIgnoringAsciiCase(name, format::PasswordTable))
+            return SQLITE_DENY;
+    }
+    return SQLITE_OK;
+}
+
+PasswordHash readPasswordHash(sqlite3* db, const std::string& path)
+{
+    try {
+        Statement read(db, std::string("SELECT salt, iterations, hash FROM ") +
+                               format::PasswordTable);
+        if (!read.step())
+            throw jet::unrecognizedFormat(path);
+        PasswordHash stored;
+        stored.salt = read.columnBlob(0);
+        const std::int64_t iterations = read.columnInt64(1);
+        stored.hash = read.columnBlob(2);
+        if (iterations < 1 || iterations > MaxIterations)
+            throw jet::unrecognizedFormat(path);
+        stored.iterations = static_cast<int>(iterations);
+        return stored;
+    } catch (const SqliteError& error) {
+        // SQLITE_ERROR here means the schema lacks our table: not one of our databases.
+        if (error.primaryCode() == SQLITE_ERROR)
+            throw jet::unrecognizedFormat(path);
+        throw jet::fromSqlite(error, path, {});
+    }
+}
+
+std::string transactionLevel(int depth)
+{
+    return quoteName("tandera_level_" + std::to_string(depth));
+}
+
+} // namespace
+
+struct Database::Impl : Session
+{
+    using Session::Session;
+};
+
+Database::Database(std::unique_ptr<Impl> impl) : m_impl(std::move(impl)) {}
+Database::Database(Database&&) noexcept = default;
+Database& Database::operator=(Database&&) noexcept = default;
+Database::~Database() = default;
+
+Database Database::openConnectionText(std::string_view connectionText)
+{
+    const ConnectionSettings settings = parseConnectionText(connectionText);
+    return open(settings.dataSource, settings.password);
+}
+
+Database Database::open(const std::string& path, const std::string& password,
+                        std::chrono::milliseconds busyWait)
+{
+    // SQLite only ever sees a file that already looks like ours, and never with CREATE.
+    probeDatabaseFile(path);
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_EXRESCODE,
+                                   nullptr);
+    SqliteHandle db(raw);
+    if (rc != SQLITE_OK)
+        throw jet::fromSqlite(SqliteError(rc, sqlite3_errstr(rc)), path, {});
+    sqlite3_busy_timeout(db.get(), static_cast<int>(busyWait.count()));
+
+    if (!readPasswordHash(db.get(), path).matches(password))
+        throw jet::invalidPassword();
+
+    try {
+        // FULL: a committed reload must survive a power cut; it costs one more sync per commit,
+        // and the program commits a whole table at once.
+        execSql(db.get(), "PRAGMA synchronous = FULL");
+    } catch (const SqliteError& error) {
+        throw jet::fromSqlite(error, path, {});
+    }
+    sqlite3_set_authorizer(db.get(), guardPasswordTable, nullptr);
+    return Database(std::make_unique<Impl>(std::move(db), path));
+}
+
+std::int64_t Database::execute(std::string_view sql)
+{
+    Session& session = *m_impl;
+    JetLexer lexer(sql);
+    const Token first = lexer.next();
+    try {
+        if (isKeyword(first, "INSERT"))
+            return runInsert(session, lexer);
+        if (isKeyword(first, "DELETE"))
+            return runDelete(session, lexer);
+        if (isKeyword(first, "ALTER"))
+            return runAlterTable(session, lexer);
+        if (isKeyword(first, "CREATE"))
+            return runCreate(session, lexer);
+        if (isKeyword(first, "DROP"))
+            return runDrop(session, lexer);
+        if (isKeyword(first, "SELECT")) {
+            runSelect(session, sql);
+            return 0;
+        }
+    } catch (const SqliteError& error) {
+        throw jet::fromSqlite(error, session.path, {});
+    }
+    throw jet::invalidStatement();
+}
+
+std::vector<Row> Database::query(std::string_view sql)
+{
+    return runSelect(*m_impl, sql);
+}
+
+void Database::beginTransaction()
+{
+    Session& session = *m_impl;
+    sqlite3* db = session.db.get();
+    if (sqlite3_get_autocommit(db))
+        session.transactionDepth = 0;
+    try {
+        // IMMEDIATE takes the write lock now, waiting for it, instead of failing half-way.
+        execSql(db, session.transactionDepth == 0
+                        ? "BEGIN IMMEDIATE"
+                        : ("SAVEPOINT " + transactionLevel(session.transactionDepth)).c_str());
+    } catch (const SqliteError& error) {
+        throw jet::fromSqlite(error, session.path, {});
+    }
+    ++session.transactionDepth;
+}
+
+void Database::commitTransaction()
+{
+    Session& session = *m_impl;
+    if (!inTransaction()) {
+        session.transactionDepth = 0;
+        throw jet::noTransaction();
+    }
+    sqlite3* db = session.db.get();
+    try {
+        execSql(db, session.transactionDepth == 1
+                        ? "COMMIT"
+                        : ("RELEASE " + transactionLevel(session.transactionDepth - 1)).c_str());
+    } catch (const SqliteError& error) {
+        throw jet::fromSqlite(error, session.path, {});
+    }
+    --session.transactionDepth;
+}
+
+void Database::rollbackTransaction()
+{
+    Session& session = *m_impl;
+    if (!inTransaction()) {
+        session.transactionDepth = 0;
+        throw jet::noTransaction();
+    }
+    sqlite3* db = session.db.get();
+    // Table shapes may go back too: whatever the catalog knows may be stale.
+    session.catalog.invalidate();
+    try {
+        if (session.transactionDepth == 1) {
+            execSql(db, "ROLLBACK");
+        } else {
+            const std::string level = transactionLevel(session.transactionDepth - 1);
+            execSql(db, ("ROLLBACK TO " + level).c_str());
+            execSql(db, ("RELEASE " + level).c_str());
+        }
+    } catch (const SqliteError& error) {
+        throw jet::fromSqlite(error, session.path, {});
+    }
+    --session.transactionDepth;
+}
+
+bool Database::inTransaction() const
+{
+    // SQLite ends a transaction on its own after some failures (a full disk, for one).
+    return m_impl->transactionDepth > 0 && !sqlite3_get_autocommit(m_impl->db.get());
+}
+
+const std::string& Database::path() const
+{
+    return m_impl->path;
+}
+
+} // namespace engine

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -25,19 +26,30 @@ public:
     // never creates, changes or truncates a file.
     static Database openConnectionText(std::string_view connectionText);
 
+    // How long an open or a statement waits for another process that holds the file before it
+    // gives up with "file already in use".
+    static constexpr std::chrono::milliseconds DefaultBusyWait{3000};
+
     // Opens the database file at path with its database password; failures as above.
-    static Database open(const std::string& path, const std::string& password);
+    static Database open(const std::string& path, const std::string& password,
+                         std::chrono::milliseconds busyWait = DefaultBusyWait);
 
     Database(Database&&) noexcept;
     Database& operator=(Database&&) noexcept;
     ~Database();
 
-    // Executes one Jet statement; returns the number of rows it affected (0 for DDL).
+    // Executes one Jet statement (INSERT INTO, DELETE, ALTER TABLE ... ALTER COLUMN, CREATE
+    // TABLE, CREATE [UNIQUE] INDEX, DROP TABLE, DROP INDEX, SELECT); returns the number of rows
+    // it affected (0 for DDL and SELECT). Raises syntax, missing table, value count, field size,
+    // duplicate key and in-use errors as the Jet provider numbers them; a failed statement
+    // changes nothing.
     std::int64_t execute(std::string_view sql);
 
-    // Runs a SELECT (for tests and tools) and returns its rows.
+    // Runs a SELECT (for tests and tools) and returns its rows; raises as execute does.
     std::vector<Row> query(std::string_view sql);
 
+    // Transactions nest; a rollback undoes rows and table shapes alike. Commit or rollback
+    // without a transaction raises "No transaction is active.".
     void beginTransaction();
     void commitTransaction();
     void rollbackTransaction();

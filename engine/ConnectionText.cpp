@@ -1,0 +1,85 @@
+#include "engine/ConnectionText.h"
+
+#include "engine/AsciiCase.h"
+#include "engine/JetErrors.h"
+
+#include <optional>
+
+namespace engine {
+
+namespace {
+
+std::string_view trim(std::string_view text)
+{
+    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && isSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Reads one value starting at pos; leaves pos after the ";" that ends it (or at the end).
+std::string readValue(std::string_view text, std::size_t& pos)
+{
+    std::size_t start = pos;
+    while (start < text.size() && (text[start] == ' ' || text[start] == '\t'))
+        ++start;
+    if (start < text.size() && text[start] == '"') {
+        std::string value;
+        std::size_t i = start + 1;
+        for (; i < text.size(); ++i) {
+            if (text[i] == '"') {
+                if (i + 1 < text.size() && text[i + 1] == '"') {
+                    value += '"';
+                    ++i;
+                    continue;
+                }
+                break;
+            }
+            value += text[i];
+        }
+        // Whatever follows the closing quote up to the ";" is not part of the value.
+        const auto semicolon = text.find(';', i);
+        pos = semicolon == std::string_view::npos ? text.size() : semicolon + 1;
+        return value;
+    }
+    const auto semicolon = text.find(';', pos);
+    const auto end = semicolon == std::string_view::npos ? text.size() : semicolon;
+    std::string value(text.substr(pos, end - pos));
+    pos = semicolon == std::string_view::npos ? text.size() : semicolon + 1;
+    return value;
+}
+
+} // namespace
+
+ConnectionSettings parseConnectionText(std::string_view text)
+{
+    ConnectionSettings settings;
+    std::optional<std::string> provider;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const auto equals = text.find('=', pos);
+        const auto semicolon = text.find(';', pos);
+        if (equals == std::string_view::npos || (semicolon != std::string_view::npos &&
+                                                  semicolon < equals)) {
+            // A piece without "=" names nothing; skip it.
+            pos = semicolon == std::string_view::npos ? text.size() : semicolon + 1;
+            continue;
+        }
+        const std::string_view key = trim(text.substr(pos, equals - pos));
+        pos = equals + 1;
+        std::string value = readValue(text, pos);
+        if (equalsIgnoringAsciiCase(key, "Provider"))
+            provider = std::string(trim(value));
+        else if (equalsIgnoringAsciiCase(key, "Data Source"))
+            settings.dataSource = std::move(value);
+        else if (equalsIgnoringAsciiCase(key, "Jet OLEDB:Database Password"))
+            settings.password = std::move(value);
+    }
+    if (!provider || !equalsIgnoringAsciiCase(*provider, "Microsoft.Jet.OLEDB.4.0"))
+        throw jet::providerNotFound();
+    return settings;
+}
+
+} // namespace engine

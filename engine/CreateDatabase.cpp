@@ -1,0 +1,91 @@
+#include "engine/Database.h"
+
+#include "engine/DatabaseFormat.h"
+#include "engine/JetErrors.h"
+#include "engine/PasswordHash.h"
+#include "engine/Sqlite.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace engine {
+
+namespace {
+
+// Removes the file being made unless the making succeeded.
+class RemoveUnlessKept
+{
+public:
+    explicit RemoveUnlessKept(QString path) : m_path(std::move(path)) {}
+    RemoveUnlessKept(const RemoveUnlessKept&) = delete;
+    RemoveUnlessKept& operator=(const RemoveUnlessKept&) = delete;
+    ~RemoveUnlessKept()
+    {
+        if (!m_kept) {
+            QFile::remove(m_path);
+            QFile::remove(m_path + QStringLiteral("-journal"));
+        }
+    }
+    void keep() { m_kept = true; }
+
+private:
+    QString m_path;
+    bool m_kept = false;
+};
+
+void writeSchema(sqlite3* db, const std::string& password)
+{
+    execSql(db, "PRAGMA journal_mode = DELETE");
+    execSql(db, ("PRAGMA application_id = " + std::to_string(format::ApplicationId)).c_str());
+    execSql(db, "BEGIN IMMEDIATE");
+    execSql(db, (std::string("CREATE TABLE ") + format::PasswordTable +
+                 " (salt BLOB NOT NULL, iterations INTEGER NOT NULL, hash BLOB NOT NULL)")
+                    .c_str());
+    const PasswordHash hash = PasswordHash::make(password);
+    Statement insert(db, std::string("INSERT INTO ") + format::PasswordTable +
+                             " (salt, iterations, hash) VALUES (?1, ?2, ?3)");
+    insert.bindBlob(1, hash.salt);
+    insert.bindInt64(2, hash.iterations);
+    insert.bindBlob(3, hash.hash);
+    insert.step();
+    execSql(db, "COMMIT");
+}
+
+} // namespace
+
+void CreateDatabase(const std::string& path, const std::string& password)
+{
+    const QString name = QString::fromStdString(path);
+    if (path.empty())
+        throw jet::cannotCreate(path, "no file name");
+    if (QFileInfo(name).exists() || QFileInfo(name).isSymLink())
+        throw jet::databaseExists(path);
+
+    // NewOnly makes the file atomically, so a file appearing meanwhile is never overwritten.
+    QFile file(name);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (QFileInfo::exists(name))
+            throw jet::databaseExists(path);
+        throw jet::cannotCreate(path, file.errorString().toStdString());
+    }
+    file.close();
+    RemoveUnlessKept cleanup(name);
+
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_EXRESCODE,
+                                   nullptr);
+    SqliteHandle db(raw);
+    try {
+        if (rc != SQLITE_OK)
+            throwSqliteError(db.get(), rc);
+        writeSchema(db.get(), password);
+        if (sqlite3_close(db.get()) != SQLITE_OK)
+            throwSqliteError(db.get(), sqlite3_errcode(db.get()));
+        db.release();
+    } catch (const SqliteError& error) {
+        throw jet::cannotCreate(path, error.what());
+    }
+    cleanup.keep();
+}
+
+} // namespace engine

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+namespace engine {
+
+// Looks at the file at path before SQLite may touch it, reading its header only: raises the
+// open failure that fits (file not found, no permission, unrecognised format) unless it is a
+// regular, readable and writable SQLite file in rollback-journal mode that carries our
+// application id. Never creates or changes anything.
+void probeDatabaseFile(const std::string& path);
+
+} // namespace engine

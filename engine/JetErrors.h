@@ -1,0 +1,39 @@
+#pragma once
+
+#include "engine/Error.h"
+#include "engine/Sqlite.h"
+
+#include <string>
+#include <string_view>
+
+// The errors the engine raises, worded as the Jet OLE DB provider words them where it has a
+// word for them. Each returns the Error for the caller to throw.
+namespace engine::jet {
+
+Error fileNotFound(std::string_view path);
+Error unrecognizedFormat(std::string_view path);
+Error noPermission(std::string_view path);
+Error fileInUse(std::string_view path);
+Error invalidPassword();
+Error providerNotFound();
+Error databaseExists(std::string_view path);
+Error cannotCreate(std::string_view path, std::string_view reason);
+
+// kind is the statement's kind as Jet names it: "INSERT INTO", "DELETE", "ALTER TABLE", ...
+Error syntaxError(std::string_view kind);
+Error invalidStatement();
+Error charactersAfterEnd();
+Error tableNotFound(std::string_view name);
+Error tableExists(std::string_view name);
+Error fieldNotFound(std::string_view column, std::string_view table);
+Error unknownInsertField(std::string_view column);
+Error valueCountMismatch();
+Error fieldTooSmall();
+Error typeMismatch();
+Error duplicateKey(std::string_view table);
+Error noTransaction();
+
+// A SQLite failure in a statement on table (empty when none) of the database at path.
+Error fromSqlite(const SqliteError& error, std::string_view path, std::string_view table);
+
+} // namespace engine::jet

@@ -1,0 +1,64 @@
+#include "engine/PasswordHash.h"
+
+#include <QByteArray>
+#include <QCryptographicHash>
+#include <QRandomGenerator>
+
+#include <array>
+
+namespace engine {
+
+namespace {
+
+// Enough to make guessing from a copied file slow, little enough that opening stays instant.
+constexpr int DefaultIterations = 20000;
+constexpr std::size_t SaltSize = 16;
+
+QByteArrayView view(std::string_view text)
+{
+    return QByteArrayView(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+std::string hashPassword(std::string_view password, std::string_view salt, int iterations)
+{
+    QCryptographicHash sha(QCryptographicHash::Sha256);
+    sha.addData(view(salt));
+    sha.addData(view(password));
+    QByteArray digest = sha.result();
+    for (int i = 1; i < iterations; ++i) {
+        sha.reset();
+        sha.addData(digest);
+        sha.addData(view(salt));
+        sha.addData(view(password));
+        digest = sha.result();
+    }
+    return digest.toStdString();
+}
+
+PasswordHash PasswordHash::make(std::string_view password)
+{
+    std::array<quint32, SaltSize / sizeof(quint32)> words{};
+    QRandomGenerator::system()->fillRange(words.data(), static_cast<qsizetype>(words.size()));
+    PasswordHash result;
+    result.salt.assign(reinterpret_cast<const char*>(words.data()), SaltSize);
+    result.iterations = DefaultIterations;
+    result.hash = hashPassword(password, result.salt, result.iterations);
+    return result;
+}
+
+bool PasswordHash::matches(std::string_view password) const
+{
+    if (iterations < 1)
+        return false;
+    const std::string candidate = hashPassword(password, salt, iterations);
+    if (candidate.size() != hash.size())
+        return false;
+    unsigned char difference = 0;
+    for (std::size_t i = 0; i < hash.size(); ++i)
+        difference |= static_cast<unsigned char>(candidate[i] ^ hash[i]);
+    return difference == 0;
+}
+
+} // namespace engine

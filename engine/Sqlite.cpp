@@ -1,0 +1,138 @@
+#include "engine/Sqlite.h"
+
+#include <climits>
+
+namespace engine {
+
+void throwSqliteError(sqlite3* db, int code)
+{
+    const int extended = db ? sqlite3_extended_errcode(db) : code;
+    const char* message = db ? sqlite3_errmsg(db) : sqlite3_errstr(code);
+    // The handle's last error can be a different, older one when code came from elsewhere.
+    throw SqliteError((extended & 0xff) == (code & 0xff) ? extended : code, message);
+}
+
+void execSql(sqlite3* db, const char* sql)
+{
+    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        throwSqliteError(db, rc);
+}
+
+Statement::Statement(sqlite3* db, std::string_view sql, std::string_view* tail)
+{
+    if (sql.size() > static_cast<std::size_t>(INT_MAX))
+        throw SqliteError(SQLITE_TOOBIG, "statement too long");
+    sqlite3_stmt* raw = nullptr;
+    const char* end = nullptr;
+    const int rc = sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &raw, &end);
+    m_stmt.reset(raw);
+    if (rc != SQLITE_OK)
+        throwSqliteError(db, rc);
+    if (tail)
+        *tail = sql.substr(static_cast<std::size_t>(end - sql.data()));
+}
+
+bool Statement::step()
+{
+    const int rc = sqlite3_step(m_stmt.get());
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    sqlite3* db = sqlite3_db_handle(m_stmt.get());
+    SqliteError error(sqlite3_extended_errcode(db), sqlite3_errmsg(db));
+    reset();
+    throw error;
+}
+
+void Statement::reset() noexcept
+{
+    sqlite3_reset(m_stmt.get());
+    sqlite3_clear_bindings(m_stmt.get());
+}
+
+void Statement::checkBind(int rc) const
+{
+    if (rc != SQLITE_OK)
+        throwSqliteError(sqlite3_db_handle(m_stmt.get()), rc);
+}
+
+void Statement::bindTextView(int index, std::string_view text)
+{
+    checkBind(sqlite3_bind_text64(m_stmt.get(), index, text.data(), text.size(), SQLITE_STATIC,
+                                  SQLITE_UTF8));
+}
+
+void Statement::bindText(int index, std::string_view text)
+{
+    checkBind(sqlite3_bind_text64(m_stmt.get(), index, text.data(), text.size(),
+                                  SQLITE_TRANSIENT, SQLITE_UTF8));
+}
+
+void Statement::bindBlob(int index, std::string_view bytes)
+{
+    checkBind(sqlite3_bind_blob64(m_stmt.get(), index, bytes.data(), bytes.size(),
+                                  SQLITE_TRANSIENT));
+}
+
+void Statement::bindInt64(int index, std::int64_t value)
+{
+    checkBind(sqlite3_bind_int64(m_stmt.get(), index, value));
+}
+
+void Statement::bindDouble(int index, double value)
+{
+    checkBind(sqlite3_bind_double(m_stmt.get(), index, value));
+}
+
+void Statement::bindNull(int index)
+{
+    checkBind(sqlite3_bind_null(m_stmt.get(), index));
+}
+
+int Statement::columnCount() const
+{
+    return sqlite3_column_count(m_stmt.get());
+}
+
+std::optional<std::string> Statement::columnText(int index) const
+{
+    if (sqlite3_column_type(m_stmt.get(), index) == SQLITE_NULL)
+        return std::nullopt;
+    const auto* text = sqlite3_column_text(m_stmt.get(), index);
+    const int size = sqlite3_column_bytes(m_stmt.get(), index);
+    if (!text)
+        return std::string();
+    return std::string(reinterpret_cast<const char*>(text), static_cast<std::size_t>(size));
+}
+
+std::string Statement::columnBlob(int index) const
+{
+    const void* bytes = sqlite3_column_blob(m_stmt.get(), index);
+    const int size = sqlite3_column_bytes(m_stmt.get(), index);
+    if (!bytes)
+        return std::string();
+    return std::string(static_cast<const char*>(bytes), static_cast<std::size_t>(size));
+}
+
+std::int64_t Statement::columnInt64(int index) const
+{
+    return sqlite3_column_int64(m_stmt.get(), index);
+}
+
+std::string quoteName(std::string_view name)
+{
+    std::string quoted;
+    quoted.reserve(name.size() + 2);
+    quoted += '"';
+    for (const char c : name) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+} // namespace engine

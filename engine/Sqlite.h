@@ -1,0 +1,86 @@
+#pragma once
+
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <exception>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace engine {
+
+// A failed SQLite call, before it is given the Jet number and description that fit where it
+// happened (see JetErrors.h).
+class SqliteError : public std::exception
+{
+public:
+    SqliteError(int code, std::string message) : m_code(code), m_message(std::move(message)) {}
+    // The extended result code.
+    int code() const noexcept { return m_code; }
+    int primaryCode() const noexcept { return m_code & 0xff; }
+    const char* what() const noexcept override { return m_message.c_str(); }
+
+private:
+    int m_code;
+    std::string m_message;
+};
+
+struct SqliteCloser
+{
+    // close_v2 lets a handle go even while a statement still holds on to it.
+    void operator()(sqlite3* db) const noexcept { sqlite3_close_v2(db); }
+};
+using SqliteHandle = std::unique_ptr<sqlite3, SqliteCloser>;
+
+// Raises the SqliteError for the last failure on db.
+[[noreturn]] void throwSqliteError(sqlite3* db, int code);
+
+// Runs SQL text that returns no rows; raises SqliteError.
+void execSql(sqlite3* db, const char* sql);
+
+// One prepared statement, finalized when it goes.
+class Statement
+{
+public:
+    Statement() = default;
+    // Prepares the first statement of sql; raises SqliteError. tail, when given, receives the
+    // text after it.
+    Statement(sqlite3* db, std::string_view sql, std::string_view* tail = nullptr);
+
+    bool valid() const { return m_stmt != nullptr; }
+    sqlite3_stmt* get() const { return m_stmt.get(); }
+
+    // True when a row is ready, false when done; raises SqliteError (the statement is reset).
+    bool step();
+    // Ready to run again, with every parameter unbound.
+    void reset() noexcept;
+
+    // The text must stay alive until reset(): used on the hot insert path to avoid a copy.
+    void bindTextView(int index, std::string_view text);
+    void bindText(int index, std::string_view text);
+    void bindBlob(int index, std::string_view bytes);
+    void bindInt64(int index, std::int64_t value);
+    void bindDouble(int index, double value);
+    void bindNull(int index);
+
+    int columnCount() const;
+    std::optional<std::string> columnText(int index) const;
+    std::string columnBlob(int index) const;
+    std::int64_t columnInt64(int index) const;
+
+private:
+    void checkBind(int rc) const;
+
+    struct Finalizer
+    {
+        void operator()(sqlite3_stmt* stmt) const noexcept { sqlite3_finalize(stmt); }
+    };
+    std::unique_ptr<sqlite3_stmt, Finalizer> m_stmt;
+};
+
+// Double-quotes a name for SQLite, doubling any quote inside it.
+std::string quoteName(std::string_view name);
+
+} // namespace engine

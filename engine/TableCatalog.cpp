@@ -1,0 +1,76 @@
+#include "engine/TableCatalog.h"
+
+#include "engine/AsciiCase.h"
+#include "engine/DatabaseFormat.h"
+
+namespace engine {
+
+TableInfo* TableCatalog::find(std::string_view name)
+{
+    checkSchemaVersion();
+    for (const auto& table : m_tables) {
+        if (equalsIgnoringAsciiCase(table->definition.name, name))
+            return table.get();
+    }
+    if (equalsIgnoringAsciiCase(name, format::PasswordTable))
+        return nullptr;
+    auto loaded = load(name);
+    if (!loaded)
+        return nullptr;
+    m_tables.push_back(std::move(loaded));
+    return m_tables.back().get();
+}
+
+void TableCatalog::invalidate() noexcept
+{
+    m_tables.clear();
+    m_version = -1;
+}
+
+void TableCatalog::checkSchemaVersion()
+{
+    if (!m_schemaVersion.valid())
+        m_schemaVersion = Statement(m_db, "PRAGMA schema_version");
+    std::int64_t version = -1;
+    if (m_schemaVersion.step())
+        version = m_schemaVersion.columnInt64(0);
+    m_schemaVersion.reset();
+    if (version != m_version) {
+        m_tables.clear();
+        m_version = version;
+    }
+}
+
+std::unique_ptr<TableInfo> TableCatalog::load(std::string_view name)
+{
+    if (!m_lookup.valid()) {
+        m_lookup = Statement(m_db, "SELECT name FROM sqlite_schema WHERE type = 'table' AND "
+                                   "name = ?1 COLLATE NOCASE AND name NOT LIKE 'sqlite\\_%' "
+                                   "ESCAPE '\\'");
+    }
+    m_lookup.bindText(1, name);
+    std::optional<std::string> stored;
+    if (m_lookup.step())
+        stored = m_lookup.columnText(0);
+    m_lookup.reset();
+    if (!stored)
+        return nullptr;
+
+    auto table = std::make_unique<TableInfo>();
+    table->definition.name = *stored;
+    Statement columns(m_db, "SELECT name, type, \"notnull\", pk FROM pragma_table_info(?1)");
+    columns.bindText(1, *stored);
+    while (columns.step()) {
+        Column column;
+        column.name = columns.columnText(0).value_or(std::string());
+        // A type we did not write takes any value, as a memo does.
+        column.type = fromSqliteDeclaration(columns.columnText(1).value_or(std::string()))
+                          .value_or(ColumnType{ColumnType::Kind::Memo, 0});
+        column.notNull = columns.columnInt64(2) != 0;
+        column.keyPosition = static_cast<int>(columns.columnInt64(3));
+        table->definition.columns.push_back(std::move(column));
+    }
+    return table;
+}
+
+} // namespace engine

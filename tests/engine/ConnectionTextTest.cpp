@@ -1,0 +1,80 @@
+#include "engine/ConnectionText.h"
+
+#include "tests/engine/EngineFixture.h"
+
+using enginetest::errorOf;
+using enginetest::numbered;
+
+namespace {
+
+struct ParseCase
+{
+    const char* text;
+    const char* dataSource;
+    const char* password;
+};
+
+class ConnectionTextParse : public ::testing::TestWithParam<ParseCase>
+{
+};
+
+TEST_P(ConnectionTextParse, ReadsSourceAndPassword)
+{
+    const ParseCase& c = GetParam();
+    const engine::ConnectionSettings settings = engine::parseConnectionText(c.text);
+    EXPECT_EQ(settings.dataSource, c.dataSource);
+    EXPECT_EQ(settings.password, c.password);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, ConnectionTextParse,
+    ::testing::Values(
+        // What the program sends, path unquoted with spaces and a semicolon-free oddity.
+        ParseCase{"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=C:\\Data Baru\\Kolvarin.mdb;"
+                  "Jet OLEDB:Database Password=rovak;",
+                  "C:\\Data Baru\\Kolvarin.mdb", "rovak"},
+        ParseCase{"provider=MICROSOFT.JET.OLEDB.4.0;data source=/tmp/a (1)/Kolvarin.mdb;"
+                  "JET OLEDB:DATABASE PASSWORD=Rovak",
+                  "/tmp/a (1)/Kolvarin.mdb", "Rovak"},
+        ParseCase{" Provider = Microsoft.Jet.OLEDB.4.0 ; Data Source=/x/Kolvarin.mdb;",
+                  "/x/Kolvarin.mdb", ""},
+        ParseCase{"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"/x;y/Kolvarin.mdb\";"
+                  "Jet OLEDB:Database Password=\"pa;ss\"\"\"",
+                  "/x;y/Kolvarin.mdb", "pa;ss\""},
+        ParseCase{"Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=False;Mode=Share "
+                  "Deny None;User ID=Admin;Data Source=/k.mdb;junk;",
+                  "/k.mdb", ""},
+        ParseCase{"Data Source=/first.mdb;Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/second.mdb",
+                  "/second.mdb", ""},
+        ParseCase{"Provider=Microsoft.Jet.OLEDB.4.0;Jet OLEDB:Database Password=;", "", ""}));
+
+TEST(ConnectionText, OtherOrMissingProviderRaises3706)
+{
+    const std::string expected =
+        numbered(3706, "Provider cannot be found. It may not be properly installed.");
+    for (const char* text : {"Provider=Microsoft.ACE.OLEDB.12.0;Data Source=/k.mdb;",
+                             "Provider=Microsoft.Jet.OLEDB.3.51;Data Source=/k.mdb;",
+                             "Data Source=/k.mdb;", "", "Provider=;"}) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(numbered(errorOf([&] { engine::parseConnectionText(text); })), expected);
+    }
+}
+
+TEST(ConnectionText, OpensTheDatabaseItNames)
+{
+    TempDir dir;
+    const std::string path = dir.file("Data Baru Kolvarin.mdb");
+    engine::CreateDatabase(path, "rovak");
+    engine::Database db = engine::Database::openConnectionText(
+        "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + path +
+        ";Jet OLEDB:Database Password=rovak;");
+    EXPECT_EQ(db.path(), path);
+    EXPECT_EQ(numbered(errorOf([&] {
+                  engine::Database::openConnectionText("Provider=Microsoft.Jet.OLEDB.4.0;Data "
+                                                       "Source=" +
+                                                       path + ";");
+              })),
+              numbered(-2147217843, "Not a valid password."));
+}
+
+} // namespace

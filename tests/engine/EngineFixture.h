@@ -1,0 +1,109 @@
+#pragma once
+
+#include "engine/Database.h"
+#include "engine/Error.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace enginetest {
+
+inline constexpr const char* Password = "rovak";
+
+// Runs action and returns the Error it raised, or a "no error" marker that fails comparisons.
+inline Error errorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const Error& error) {
+        return error;
+    }
+    return Error(0, "no error raised");
+}
+
+// The number and description together, so one EXPECT_EQ shows both sides of a mismatch.
+inline std::string numbered(const Error& error)
+{
+    return std::to_string(error.number()) + " " + error.description();
+}
+inline std::string numbered(std::int32_t number, const std::string& description)
+{
+    return std::to_string(number) + " " + description;
+}
+
+inline QByteArray fileBytes(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+inline void writeFile(const std::string& path, const QByteArray& bytes)
+{
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+inline std::vector<std::string> folderEntries(const std::string& folder)
+{
+    std::vector<std::string> names;
+    const QStringList entries = QDir(QString::fromStdString(folder))
+                                    .entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
+                                                   QDir::Hidden | QDir::System,
+                                               QDir::Name);
+    for (const QString& entry : entries)
+        names.push_back(entry.toStdString());
+    return names;
+}
+
+// Every row of a SELECT with NULL shown as "<null>" and fields joined by "|".
+inline std::vector<std::string> rowsOf(engine::Database& db, const std::string& select)
+{
+    std::vector<std::string> rows;
+    for (const engine::Row& row : db.query(select)) {
+        std::string line;
+        for (std::size_t i = 0; i < row.size(); ++i)
+            line += (i ? "|" : "") + row[i].value_or("<null>");
+        rows.push_back(line);
+    }
+    return rows;
+}
+
+// The stored shape of a table and its indexes, for before/after comparisons.
+inline std::vector<std::string> schemaOf(engine::Database& db, const std::string& table)
+{
+    return rowsOf(db, "SELECT type, name, sql FROM sqlite_schema WHERE tbl_name = '" + table +
+                          "' COLLATE NOCASE ORDER BY type, name");
+}
+
+// A database with the program's two tables as the Tandera application has them.
+class EngineTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        path = dir.file("Kolvarin.mdb");
+        engine::CreateDatabase(path, Password);
+        db.emplace(engine::Database::open(path, Password));
+        db->execute("CREATE TABLE Tblkemasan (KDKEMAS TEXT(2) NOT NULL, UREDI TEXT(30), "
+                    "CONSTRAINT PK_Tblkemasan PRIMARY KEY (KDKEMAS))");
+        db->execute("CREATE TABLE TblPelabuhan (kdport TEXT(5) NOT NULL PRIMARY KEY, "
+                    "nmport TEXT(50))");
+    }
+
+    TempDir dir;
+    std::string path;
+    std::optional<engine::Database> db;
+};
+
+} // namespace enginetest

@@ -1,0 +1,225 @@
+#include "engine/DatabaseFormat.h"
+
+#include "tests/engine/EngineFixture.h"
+
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <QFile>
+
+using namespace std::chrono_literals;
+using enginetest::errorOf;
+using enginetest::fileBytes;
+using enginetest::folderEntries;
+using enginetest::numbered;
+using enginetest::writeFile;
+
+namespace {
+
+constexpr std::int32_t ProviderFailure = -2147467259;
+
+std::string unrecognized(const std::string& path)
+{
+    return numbered(ProviderFailure, "Unrecognized database format '" + path + "'.");
+}
+
+// A real SQLite database that is not ours: no application id, no password table.
+void makeForeignSqlite(const std::string& path, bool withApplicationId)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    std::string sql = "CREATE TABLE Tblkemasan (a TEXT); INSERT INTO Tblkemasan VALUES ('x');";
+    if (withApplicationId)
+        sql += "PRAGMA application_id = " + std::to_string(engine::format::ApplicationId) + ";";
+    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+}
+
+struct BadFileCase
+{
+    const char* name;
+    std::function<void(const std::string& path)> make;
+};
+
+class OpenRefusesFile : public ::testing::TestWithParam<BadFileCase>
+{
+};
+
+// Each refused file keeps every byte, and nothing appears beside it.
+TEST_P(OpenRefusesFile, AsUnrecognizedFormatLeavingItUntouched)
+{
+    TempDir dir;
+    const std::string path = dir.file("Kolvarin.mdb");
+    GetParam().make(path);
+    const QByteArray before = fileBytes(path);
+    const auto entriesBefore = folderEntries(dir.path());
+
+    EXPECT_EQ(numbered(errorOf([&] { engine::Database::open(path, "rovak"); })),
+              unrecognized(path));
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_EQ(folderEntries(dir.path()), entriesBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, OpenRefusesFile,
+    ::testing::Values(
+        BadFileCase{"EmptyFile", [](const std::string& p) { writeFile(p, {}); }},
+        BadFileCase{"TextFile",
+                    [](const std::string& p) { writeFile(p, "BX;Box\r\nCT;Carton\r\n"); }},
+        BadFileCase{"ShortSqliteHeader",
+                    [](const std::string& p) { writeFile(p, QByteArray("SQLite format 3\0", 16)); }},
+        BadFileCase{"ForeignSqlite", [](const std::string& p) { makeForeignSqlite(p, false); }},
+        // Marked as ours but without the password table: still not one of ours.
+        BadFileCase{"MarkedWithoutPasswordTable",
+                    [](const std::string& p) { makeForeignSqlite(p, true); }},
+        BadFileCase{"Directory",
+                    [](const std::string& p) {
+                        ASSERT_TRUE(QDir().mkdir(QString::fromStdString(p)));
+                    }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class OpenFailure : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        path = dir.file("Kolvarin.mdb");
+        engine::CreateDatabase(path, "rovak");
+        before = fileBytes(path);
+        entriesBefore = folderEntries(dir.path());
+    }
+    void expectUntouched()
+    {
+        EXPECT_EQ(fileBytes(path), before);
+        EXPECT_EQ(folderEntries(dir.path()), entriesBefore);
+    }
+
+    TempDir dir;
+    std::string path;
+    QByteArray before;
+    std::vector<std::string> entriesBefore;
+};
+
+TEST_F(OpenFailure, MissingFileIsNotFoundAndNotCreated)
+{
+    const std::string missing = dir.file("kolvarin2.mdb");
+    EXPECT_EQ(numbered(errorOf([&] { engine::Database::open(missing, "rovak"); })),
+              numbered(ProviderFailure, "Could not find file '" + missing + "'."));
+    const std::string inMissingFolder = dir.file("nowhere/Kolvarin.mdb");
+    EXPECT_EQ(numbered(errorOf([&] { engine::Database::open(inMissingFolder, "rovak"); })),
+              numbered(ProviderFailure, "Could not find file '" + inMissingFolder + "'."));
+    expectUntouched();
+}
+
+TEST_F(OpenFailure, WrongOrMissingPasswordIsNotValid)
+{
+    for (const char* password : {"", "ROVAK", "rovak ", "rova", "rovakk"}) {
+        SCOPED_TRACE(password);
+        EXPECT_EQ(numbered(errorOf([&] { engine::Database::open(path, password); })),
+                  numbered(-2147217843, "Not a valid password."));
+    }
+    expectUntouched();
+}
+
+TEST_F(OpenFailure, NoPermissionIsReportedWithoutTouchingTheFile)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads and writes every file, so no permission can be withheld";
+    const QString name = QString::fromStdString(path);
+    const std::string expected = numbered(
+        ProviderFailure, "The Microsoft Jet database engine cannot open the file '" + path +
+                             "'. It is already opened exclusively by another user, or you need "
+                             "permission to view its data.");
+    for (const auto permissions :
+         {QFileDevice::Permissions{}, QFileDevice::Permissions{QFileDevice::ReadOwner}}) {
+        ASSERT_TRUE(QFile::setPermissions(name, permissions));
+        EXPECT_EQ(numbered(errorOf([&] { engine::Database::open(path, "rovak"); })), expected);
+        ASSERT_TRUE(QFile::setPermissions(name, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    }
+    expectUntouched();
+}
+
+TEST_F(OpenFailure, HeldByAnotherConnectionIsInUseAfterTheWait)
+{
+    sqlite3* holder = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(path.c_str(), &holder, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+
+    EXPECT_EQ(numbered(errorOf([&] { engine::Database::open(path, "rovak", 100ms); })),
+              numbered(ProviderFailure, "Could not use '" + path + "'; file already in use."));
+
+    sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(holder);
+    expectUntouched();
+    EXPECT_NO_THROW(engine::Database::open(path, "rovak"));
+}
+
+TEST_F(OpenFailure, WriteAgainstAHeldFileIsInUseAndChangesNothing)
+{
+    engine::Database db = engine::Database::open(path, "rovak", 100ms);
+    db.execute("CREATE TABLE T (a TEXT(5))");
+    db.execute("INSERT INTO T VALUES ('kept')");
+    sqlite3* holder = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(path.c_str(), &holder, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+
+    const std::string inUse =
+        numbered(ProviderFailure, "Could not use '" + path + "'; file already in use.");
+    EXPECT_EQ(numbered(errorOf([&] { db.execute("INSERT INTO T VALUES ('x')"); })), inUse);
+    EXPECT_EQ(numbered(errorOf([&] { db.execute("DELETE FROM T"); })), inUse);
+    EXPECT_EQ(numbered(errorOf([&] { db.beginTransaction(); })), inUse);
+    EXPECT_FALSE(db.inTransaction());
+
+    sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(holder);
+    EXPECT_EQ(enginetest::rowsOf(db, "SELECT a FROM T"), std::vector<std::string>{"kept"});
+}
+
+TEST(CreateDatabase, RefusesAnythingAlreadyAtThePath)
+{
+    TempDir dir;
+    const std::string path = dir.file("Kolvarin.mdb");
+    engine::CreateDatabase(path, "rovak");
+    const QByteArray database = fileBytes(path);
+    const std::string text = dir.file("notes.txt");
+    writeFile(text, "keep me");
+    const std::string folder = dir.file("folder");
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(folder)));
+
+    for (const std::string& existing : {path, text, folder}) {
+        SCOPED_TRACE(existing);
+        EXPECT_EQ(numbered(errorOf([&] { engine::CreateDatabase(existing, "other"); })),
+                  numbered(ProviderFailure, "Database '" + existing + "' already exists."));
+    }
+    EXPECT_EQ(fileBytes(path), database);
+    EXPECT_EQ(fileBytes(text), QByteArray("keep me"));
+    EXPECT_NO_THROW(engine::Database::open(path, "rovak"));
+}
+
+TEST(CreateDatabase, StoresNoPlainPasswordAndSaltsEachFile)
+{
+    TempDir dir;
+    const std::string first = dir.file("a.mdb");
+    const std::string second = dir.file("b.mdb");
+    const std::string password = "SandiRahasia-rovak";
+    engine::CreateDatabase(first, password);
+    engine::CreateDatabase(second, password);
+    const QByteArray bytes = fileBytes(first);
+    EXPECT_EQ(bytes.indexOf(QByteArray::fromStdString(password)), -1);
+    EXPECT_EQ(bytes.indexOf(QByteArray("Rahasia")), -1);
+    // Two files with one password store different hashes: the salt differs.
+    EXPECT_NE(bytes, fileBytes(second));
+    EXPECT_EQ(folderEntries(dir.path()), (std::vector<std::string>{"a.mdb", "b.mdb"}));
+}
+
+TEST(CreateDatabase, MissingFolderIsAnErrorAndLeavesNothing)
+{
+    TempDir dir;
+    const std::string path = dir.file("missing/Kolvarin.mdb");
+    const Error error = errorOf([&] { engine::CreateDatabase(path, "rovak"); });
+    EXPECT_EQ(error.number(), ProviderFailure);
+    EXPECT_NE(error.description().find(path), std::string::npos) << error.description();
+    EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{});
+}
+
+} // namespace

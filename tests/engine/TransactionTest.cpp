@@ -1,0 +1,112 @@
+#include "tests/engine/EngineFixture.h"
+
+using enginetest::EngineTest;
+using enginetest::errorOf;
+using enginetest::numbered;
+using enginetest::rowsOf;
+using enginetest::schemaOf;
+
+namespace {
+
+using Rows = std::vector<std::string>;
+
+class Transactions : public EngineTest
+{
+protected:
+    void SetUp() override
+    {
+        EngineTest::SetUp();
+        db->execute("CREATE INDEX ix_uredi ON Tblkemasan (UREDI)");
+        db->execute("INSERT INTO Tblkemasan VALUES ('BX','Box')");
+        db->execute("INSERT INTO Tblkemasan VALUES ('CT','Carton')");
+    }
+};
+
+// What a failed reload must come back to: the delete, the alter and half the inserts undone.
+TEST_F(Transactions, RollbackUndoesDeleteAlterAndInserts)
+{
+    const Rows schema = schemaOf(*db, "Tblkemasan");
+    const Rows rows = rowsOf(*db, "SELECT rowid, * FROM Tblkemasan");
+
+    db->beginTransaction();
+    EXPECT_TRUE(db->inTransaction());
+    EXPECT_EQ(db->execute("delete from Tblkemasan"), 2);
+    db->execute("Alter Table Tblkemasan alter Column UREDI memo");
+    db->execute("Insert Into tblkemasan values('PK','" + std::string(40, 'p') + "')");
+    EXPECT_NE(schemaOf(*db, "Tblkemasan"), schema);
+    db->rollbackTransaction();
+
+    EXPECT_FALSE(db->inTransaction());
+    EXPECT_EQ(schemaOf(*db, "Tblkemasan"), schema);
+    EXPECT_EQ(rowsOf(*db, "SELECT rowid, * FROM Tblkemasan"), rows);
+    // The size limit is back with the old shape.
+    EXPECT_EQ(errorOf([&] {
+                  db->execute("Insert Into tblkemasan values('PK','" + std::string(40, 'p') +
+                              "')");
+              }).number(),
+              -2147217887);
+}
+
+TEST_F(Transactions, CommitKeepsEverything)
+{
+    db->beginTransaction();
+    db->execute("delete from Tblkemasan");
+    db->execute("Alter Table Tblkemasan alter Column UREDI memo");
+    db->execute("Insert Into tblkemasan values('PK','" + std::string(40, 'p') + "')");
+    db->commitTransaction();
+    EXPECT_FALSE(db->inTransaction());
+
+    db.reset();
+    engine::Database reopened = engine::Database::open(path, enginetest::Password);
+    EXPECT_EQ(rowsOf(reopened, "SELECT KDKEMAS, length(UREDI) FROM Tblkemasan"), Rows{"PK|40"});
+}
+
+TEST_F(Transactions, AFailedStatementInsideKeepsTheRest)
+{
+    db->beginTransaction();
+    db->execute("delete from Tblkemasan");
+    db->execute("Insert Into tblkemasan values('N1','one')");
+    EXPECT_EQ(errorOf([&] { db->execute("Insert Into tblkemasan values('N1','dup')"); }).number(),
+              -2147467259);
+    EXPECT_TRUE(db->inTransaction());
+    db->commitTransaction();
+    EXPECT_EQ(rowsOf(*db, "SELECT * FROM Tblkemasan"), Rows{"N1|one"});
+}
+
+TEST_F(Transactions, NestedLevelsRollBackOnTheirOwn)
+{
+    db->beginTransaction();
+    db->execute("Insert Into tblkemasan values('L1','outer')");
+    db->beginTransaction();
+    db->execute("delete from Tblkemasan");
+    db->execute("Alter Table Tblkemasan alter Column UREDI memo");
+    db->rollbackTransaction();
+    EXPECT_TRUE(db->inTransaction());
+    db->commitTransaction();
+    EXPECT_FALSE(db->inTransaction());
+    EXPECT_EQ(rowsOf(*db, "SELECT * FROM Tblkemasan ORDER BY KDKEMAS"),
+              (Rows{"BX|Box", "CT|Carton", "L1|outer"}));
+    EXPECT_EQ(rowsOf(*db, "SELECT type FROM pragma_table_info('Tblkemasan') WHERE name = 'UREDI'"),
+              Rows{"VARCHAR(30)"});
+}
+
+TEST_F(Transactions, CommitOrRollbackWithoutOneIsAnError)
+{
+    const std::string none = numbered(-2147168242, "No transaction is active.");
+    EXPECT_EQ(numbered(errorOf([&] { db->commitTransaction(); })), none);
+    EXPECT_EQ(numbered(errorOf([&] { db->rollbackTransaction(); })), none);
+    db->beginTransaction();
+    db->commitTransaction();
+    EXPECT_EQ(numbered(errorOf([&] { db->commitTransaction(); })), none);
+}
+
+TEST_F(Transactions, ClosingWithAnOpenTransactionKeepsNothingOfIt)
+{
+    db->beginTransaction();
+    db->execute("delete from Tblkemasan");
+    db.reset();
+    engine::Database reopened = engine::Database::open(path, enginetest::Password);
+    EXPECT_EQ(rowsOf(reopened, "SELECT count(*) FROM Tblkemasan"), Rows{"2"});
+}
+
+} // namespace
