@@ -15,6 +15,7 @@ constexpr ReloadTexts kKemasan = {
     "Insert Into tblkemasan values('",
     "Tblkemasan",
     "UREDI",
+    R"(("KDKEMAS" VARCHAR(2) NOT NULL, "UREDI" LONGTEXT, PRIMARY KEY ("KDKEMAS")))",
 };
 
 constexpr ReloadTexts kPelabuhan = {
@@ -25,6 +26,7 @@ constexpr ReloadTexts kPelabuhan = {
     "Insert Into tblpelabuhan values('",
     "TblPelabuhan",
     "nmport",
+    R"(("KDPORT" VARCHAR(5) NOT NULL, "nmport" LONGTEXT, PRIMARY KEY ("KDPORT")))",
 };
 
 std::string_view trimSpaces(std::string_view text)

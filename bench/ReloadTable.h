@@ -18,6 +18,8 @@ struct ReloadTexts
     // The table and description column as created, for the floors' own statements.
     std::string_view createdTable;
     std::string_view descriptionColumn;
+    // The table as the memo step leaves it, under a temporary name.
+    std::string_view memoTableDefinition;
 };
 
 const ReloadTexts& textsOf(ReloadTable table);
