@@ -39,7 +39,7 @@ bool isOperatorInput(const QEvent& event)
     case QEvent::Drop:
         return true;
     case QEvent::Close:
-        // The program's own close() calls are not the operator's.
+        // The window system's request, not a child widget's close().
         return event.spontaneous();
     default:
         return false;

@@ -90,15 +90,19 @@ Loading::~Loading() = default;
 
 void Loading::Show()
 {
-    if (!isVisible())
+    const bool appearing = !isVisible();
+    if (appearing)
         centreOnScreen();
     if (!m_blocker)
         m_blocker.emplace();
     show();
-    if (m_paintingEnabled) {
+    if (m_paintingEnabled)
         waitUntilExposed();
+    // The frame is known only once the window is up: centre again with it.
+    if (appearing)
+        centreOnScreen();
+    if (m_paintingEnabled)
         paintNow();
-    }
 }
 
 void Loading::Hide()

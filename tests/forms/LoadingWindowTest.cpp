@@ -1,0 +1,137 @@
+#include "forms/Loading.h"
+
+#include "forms/ProgressBar.h"
+#include "platform/ProgressWindow.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+QRect twipsRect(const QWidget& widget, int left, int top, int width, int height)
+{
+    const double dpi = widget.logicalDpiX();
+    const auto px = [dpi](int twips) { return static_cast<int>(std::lround(twips * dpi / 1440.0)); };
+    return {px(left), px(top), px(width), px(height)};
+}
+
+TEST(LoadingWindow, CaptionsNamesAndControls)
+{
+    const Loading window;
+    EXPECT_EQ(window.objectName(), QStringLiteral("Loading"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Proses Update"));
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label1")), &window.label1());
+    EXPECT_EQ(window.findChild<ProgressBar*>(QStringLiteral("ProgressBar1")),
+              &window.progressBar1());
+
+    EXPECT_EQ(window.label1().text(), QStringLiteral("Proses"));
+    const QFont font = window.label1().font();
+    EXPECT_EQ(font.family(), QStringLiteral("MS Sans Serif"));
+    EXPECT_EQ(font.styleHint(), QFont::SansSerif);
+    EXPECT_EQ(font.pointSizeF(), 9.75);
+    EXPECT_TRUE(font.bold());
+
+    EXPECT_EQ(window.progressBar1().orientation(), Qt::Horizontal);
+    EXPECT_EQ(window.progressBar1().Value(), 0.0f);
+}
+
+TEST(LoadingWindow, GeometryInTwipsAtTheWidgetsDpi)
+{
+    const Loading window;
+    EXPECT_EQ(window.size(), twipsRect(window, 0, 0, 5370, 1050).size());
+    EXPECT_EQ(window.label1().geometry(), twipsRect(window, 120, 120, 2055, 255));
+    EXPECT_EQ(window.progressBar1().geometry(), twipsRect(window, 120, 480, 5175, 375));
+    if (window.logicalDpiX() == 96) {
+        EXPECT_EQ(window.size(), QSize(358, 70));
+        EXPECT_EQ(window.progressBar1().geometry(), QRect(8, 32, 345, 25));
+    }
+}
+
+TEST(LoadingWindow, IsASizableTopLevelWindowWithMinimiseAndMaximise)
+{
+    const Loading window;
+    EXPECT_TRUE(window.isWindow());
+    EXPECT_EQ(window.parentWidget(), nullptr);  // so it has its own taskbar entry
+    EXPECT_EQ(window.windowType(), Qt::Window);
+    const Qt::WindowFlags flags = window.windowFlags();
+    for (const Qt::WindowType hint : {Qt::WindowTitleHint, Qt::WindowSystemMenuHint,
+                                      Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint,
+                                      Qt::WindowCloseButtonHint})
+        EXPECT_TRUE(flags.testFlag(hint)) << "missing hint " << hint;
+    EXPECT_FALSE(flags.testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(flags.testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(window.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    EXPECT_EQ(window.minimumSize(), QSize(0, 0));
+}
+
+TEST(LoadingWindow, ShowsCentredNonModalAndDrawn)
+{
+    Loading window;
+    window.progressBar1().SetValue(42.5f);
+    window.Show();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.windowModality(), Qt::NonModal);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(window.progressBar1().value(), 42'500);
+
+    const QPoint offset =
+        window.frameGeometry().center() - window.screen()->availableGeometry().center();
+    EXPECT_LE(std::abs(offset.x()), 1) << offset.x();
+    EXPECT_LE(std::abs(offset.y()), 1) << offset.y();
+
+    window.proses("0.6");
+    window.Hide();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.progressBar1().value(), 43'100);  // what it last showed was up to date
+}
+
+// Counts the events posted to it that have been delivered.
+class Mailbox : public QObject
+{
+public:
+    int delivered = 0;
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::User) {
+            ++delivered;
+            return true;
+        }
+        return QObject::event(event);
+    }
+};
+
+TEST(LoadingWindow, ShowingProcessesPendingEventsUnlessPaintingIsOff)
+{
+    for (const bool painting : {true, false}) {
+        Loading window;
+        window.setPaintingEnabled(painting);
+        Mailbox mailbox;
+        QCoreApplication::postEvent(&mailbox, new QEvent(QEvent::User));
+        window.Show();
+        EXPECT_EQ(mailbox.delivered, painting ? 1 : 0) << "painting " << painting;
+        window.Hide();
+        QCoreApplication::removePostedEvents(&mailbox);
+    }
+}
+
+TEST(LoadingWindow, OneProgramWideInstanceBehindTheProgressWindow)
+{
+    setProgressWindowProvider([]() -> ProgressWindow& { return Loading::instance(); });
+    Loading& window = Loading::instance();
+    EXPECT_EQ(&Loading::instance(), &window);
+    EXPECT_EQ(&progressWindow(), static_cast<ProgressWindow*>(&window));
+    EXPECT_EQ(window.objectName(), QStringLiteral("Loading"));
+    EXPECT_TRUE(window.paintingEnabled());
+    setProgressWindowProvider(nullptr);
+}
+
+} // namespace
