@@ -18,6 +18,10 @@ int main(int argc, char** argv)
     // title, and the message boxes' titles must stay exactly as given.
     QApplication::setApplicationName(QStringLiteral("Patch"));
     QApplication::setWindowIcon(appIcon());
+    // Closing a message box must not end the program: the settings dialog is a tool window,
+    // which Qt does not count as a reason to keep running. Only Tutup, the close box and the
+    // error report end it.
+    QApplication::setQuitOnLastWindowClosed(false);
     setProgressWindowProvider([]() -> ProgressWindow& { return Loading::instance(); });
 
     frmSetting dialog;
