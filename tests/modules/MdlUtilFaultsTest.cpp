@@ -1,0 +1,171 @@
+#include "tests/modules/MdlUtilFixture.h"
+
+#include "platform/TextFileInput.h"
+
+namespace {
+
+using MdlUtilFaults = MdlUtilFixture;
+
+struct BadLineCase
+{
+    std::string bytes;
+    std::string description;
+};
+
+TEST_F(MdlUtilFaults, LineWithoutSemicolonRollsBackAndSaysWhere)
+{
+    const std::vector<BadLineCase> cases = {
+        {"AA;one\r\nBB;two\r\nCC;three\r\nno separator\r\nDD;four\r\n",
+         "tblkemasan.dat:4: no \";\" in the line"},
+        {"AA;one\r\n\r\nBB;two", "tblkemasan.dat:2: no \";\" in the line"},
+        {"no separator", "tblkemasan.dat:1: no \";\" in the line"},
+        {"AA;one\nBB;two\rCC;three\r\nlast", "tblkemasan.dat:4: no \";\" in the line"},
+    };
+    for (const BadLineCase& c : cases) {
+        writeData("tblkemasan.dat", c.bytes);
+        const Error error = errorOf(UpdateTblKemasan);
+        EXPECT_EQ(error.number(), ErrorNumber::InvalidProcedureCall);
+        EXPECT_EQ(error.description(), c.description);
+        EXPECT_EQ(kemasan(), kOldKemasan);
+        EXPECT_FALSE(windowVisible());
+    }
+    EXPECT_EQ(boxes(), std::vector<MessageBoxCall>{});
+}
+
+TEST_F(MdlUtilFaults, MissingDataFileLeavesTheTableAsItWas)
+{
+    const Error error = errorOf(UpdateTblPelabuhan);
+
+    EXPECT_EQ(error.number(), ErrorNumber::FileNotFound);
+    EXPECT_EQ(error.description(), "File not found: '" + dataPath("tblpelabuhan.dat") + "'");
+    EXPECT_EQ(pelabuhan(), kOldPelabuhan);
+    EXPECT_EQ(boxes(), std::vector<MessageBoxCall>{});
+    EXPECT_FALSE(windowVisible());
+}
+
+TEST_F(MdlUtilFaults, RefusedInsertRollsBackAndNamesItsLine)
+{
+    struct Case
+    {
+        const char* name;
+        std::string bytes;
+        std::string where;
+    };
+    const std::vector<Case> cases = {
+        {"duplicate code", "IDJKT;a\r\nIDSUB;b\r\nIDJKT;c\r\n", "tblpelabuhan.dat:3: "},
+        {"duplicate empty line", "\r\nPORT1;x\r\n\r\n", "tblpelabuhan.dat:3: "},
+    };
+    for (const Case& c : cases) {
+        writeData("tblpelabuhan.dat", c.bytes);
+        const Error error = errorOf(UpdateTblPelabuhan);
+        EXPECT_EQ(error.number(), ErrorNumber::ProviderFailure) << c.name;
+        EXPECT_EQ(error.description().substr(0, c.where.size()), c.where) << error.description();
+        EXPECT_GT(error.description().size(), c.where.size()) << "the engine's own words are kept";
+        EXPECT_EQ(pelabuhan(), kOldPelabuhan) << c.name;
+        EXPECT_FALSE(windowVisible());
+    }
+}
+
+TEST_F(MdlUtilFaults, OverLongCodeIsRefusedWithItsLineNumber)
+{
+    writeData("tblkemasan.dat", "AA;fits\r\nABC;three characters into TEXT(2)\r\n");
+
+    const Error error = errorOf(UpdateTblKemasan);
+
+    EXPECT_EQ(error.number(), ErrorNumber::FieldTooSmall);
+    EXPECT_EQ(error.description().rfind("tblkemasan.dat:2: ", 0), 0u) << error.description();
+    EXPECT_EQ(kemasan(), kOldKemasan);
+}
+
+TEST_F(MdlUtilFaults, FiveCharactersFitTextFiveWhateverTheirBytes)
+{
+    writeData("tblpelabuhan.dat", "\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89;six letters\r\n");
+
+    UpdateTblPelabuhan();
+
+    EXPECT_EQ(pelabuhan(), (Rows{{"\u00C9\u00C9\u00C9\u00C9\u00C9", "six letters"}}));
+}
+
+TEST_F(MdlUtilFaults, ApostrophesInACodeAreStoredAsWritten)
+{
+    writeData("tblkemasan.dat", "O';it's\r\n'';two\r\n");
+    writeData("tblpelabuhan.dat", "D'AB;quay\r\n'); d;x\r\n");
+
+    UpdateTblKemasan();
+    UpdateTblPelabuhan();
+
+    EXPECT_EQ(kemasan(), (Rows{{"''", "two"}, {"O'", "it's"}}));
+    EXPECT_EQ(pelabuhan(), (Rows{{"'); d", "d;x"}, {"D'AB;", "quay"}}));
+}
+
+TEST_F(MdlUtilFaults, SemicolonFarIntoAHundredThousandCharacterLine)
+{
+    const std::string description(100'000, 'k');
+    writeData("tblkemasan.dat", "LG;" + description + "\r\n");
+    const std::string portDescription(60'000, 'p');
+    writeData("tblpelabuhan.dat", std::string(39'999, 'P') + ";" + portDescription);
+
+    UpdateTblKemasan();
+    UpdateTblPelabuhan();
+
+    const Rows packaging = kemasan();
+    ASSERT_EQ(packaging.size(), 1u);
+    EXPECT_EQ(packaging[0].first, "LG");
+    EXPECT_EQ(packaging[0].second.size(), description.size());
+    EXPECT_EQ(packaging[0].second == description, true);
+    const Rows ports = pelabuhan();
+    ASSERT_EQ(ports.size(), 1u);
+    EXPECT_EQ(ports[0].first, "PPPPP");
+    EXPECT_EQ(ports[0].second.size(), portDescription.size());
+}
+
+TEST_F(MdlUtilFaults, RunsLeaveNoFileOpen)
+{
+    writeData("tblkemasan.dat", "AA;one\r\nBB;two\r\n");
+    writeData("tblpelabuhan.dat", "PORT1;one\r\n");
+    UpdateTblKemasan();  // first use may open what stays open for good (fonts, journal)
+    UpdateTblPelabuhan();
+    const std::size_t before = openFileHandles();
+
+    for (int run = 0; run < 100; ++run) {
+        UpdateTblKemasan();
+        UpdateTblPelabuhan();
+    }
+    writeData("tblkemasan.dat", "AA;one\r\nbroken\r\n");
+    for (int run = 0; run < 20; ++run)
+        EXPECT_THROW(UpdateTblKemasan(), Error);
+
+    EXPECT_EQ(openFileHandles(), before);
+    EXPECT_EQ(boxes().size(), 202u);
+}
+
+TEST_F(MdlUtilFaults, MissingTableRaisesBeforeAnyLineIsRead)
+{
+    {
+        engine::Database database = engine::Database::open(databasePath(), "rovak");
+        database.execute("DROP TABLE TblPelabuhan");
+    }
+    writeData("tblpelabuhan.dat", "PORT1;one\r\n");
+
+    const Error error = errorOf(UpdateTblPelabuhan);
+
+    EXPECT_EQ(error.number(), ErrorNumber::TableNotFound);
+    EXPECT_EQ(error.description().find("tblpelabuhan.dat"), std::string::npos)
+        << "not caused by a data line: " << error.description();
+    EXPECT_EQ(boxes(), std::vector<MessageBoxCall>{});
+    EXPECT_FALSE(windowVisible());
+}
+
+TEST_F(MdlUtilFaults, ClosedConnectionRaisesAndShowsNothing)
+{
+    writeData("tblkemasan.dat", "AA;one\r\n");
+    cnDatabase().Close();
+
+    const Error error = errorOf(UpdateTblKemasan);
+
+    EXPECT_EQ(error.number(), ErrorNumber::ConnectionUnusable);
+    EXPECT_EQ(boxes(), std::vector<MessageBoxCall>{});
+    EXPECT_FALSE(windowVisible());
+}
+
+} // namespace

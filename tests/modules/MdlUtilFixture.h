@@ -1,0 +1,107 @@
+#pragma once
+
+#include "engine/Database.h"
+#include "engine/Error.h"
+#include "forms/Loading.h"
+#include "modules/MdlMain.h"
+#include "modules/MdlUtil.h"
+#include "platform/ProgressWindow.h"
+#include "tests/support/Seams.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+using Rows = std::vector<std::pair<std::string, std::string>>;
+
+// A real database with both reference tables and a few old rows, opened on cnDatabase the way
+// the update run opens it; the data files are written into the same folder, which stands in
+// for the program's directory. The progress window is the real one, offscreen.
+class MdlUtilFixture : public testing::Test
+{
+protected:
+    static inline const Rows kOldKemasan = {{"BG", "Bag (lama)"}, {"ZZ", "Kemasan lama"}};
+    static inline const Rows kOldPelabuhan = {{"IDJKT", "Jakarta (lama)"}};
+    static inline const MessageBoxCall kKemasanDone = {"TblKemasan telah di Update", 0, "Tandera"};
+    static inline const MessageBoxCall kPelabuhanDone = {"TblPelabuhan telah di Update", 0,
+                                                         "Tandera"};
+
+    MdlUtilFixture() : m_programDirectory(m_dir.path())
+    {
+        setProgressWindowProvider([]() -> ProgressWindow& { return Loading::instance(); });
+        engine::CreateDatabase(databasePath(), "rovak");
+        engine::Database database = engine::Database::open(databasePath(), "rovak");
+        database.execute("CREATE TABLE Tblkemasan (KDKEMAS TEXT(2) PRIMARY KEY, UREDI TEXT(50))");
+        database.execute("CREATE TABLE TblPelabuhan (KDPORT TEXT(5) PRIMARY KEY, nmport TEXT(50))");
+        database.execute("Insert Into Tblkemasan values('BG','Bag (lama)')");
+        database.execute("Insert Into Tblkemasan values('ZZ','Kemasan lama')");
+        database.execute("Insert Into TblPelabuhan values('IDJKT','Jakarta (lama)')");
+    }
+
+    ~MdlUtilFixture() override { setProgressWindowProvider({}); }
+
+    void SetUp() override
+    {
+        OpenDatabase(databasePath());
+        ASSERT_EQ(cnDatabase().State(), Connection::adStateOpen);
+    }
+
+    std::string databasePath() const { return m_dir.file("Kolvarin.mdb"); }
+    std::string dataPath(const std::string& name) const { return m_dir.file(name); }
+
+    void writeData(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(dataPath(name), std::ios::binary) << bytes;
+    }
+
+    // Every row of the table through a connection of its own, sorted by code.
+    Rows rows(const std::string& table) const
+    {
+        engine::Database database = engine::Database::open(databasePath(), "rovak");
+        Rows result;
+        for (const engine::Row& row : database.query("SELECT * FROM " + table)) {
+            EXPECT_EQ(row.size(), 2u);
+            result.emplace_back(row.at(0).value_or("<null>"), row.at(1).value_or("<null>"));
+        }
+        std::sort(result.begin(), result.end());
+        return result;
+    }
+
+    Rows kemasan() const { return rows("Tblkemasan"); }
+    Rows pelabuhan() const { return rows("TblPelabuhan"); }
+
+    const std::vector<MessageBoxCall>& boxes() const { return m_boxes.calls(); }
+    static bool windowVisible() { return Loading::instance().isVisible(); }
+
+    // The Error run raises; a failure of the test when it raises none.
+    static Error errorOf(const std::function<void()>& run)
+    {
+        try {
+            run();
+        } catch (const Error& error) {
+            return error;
+        }
+        ADD_FAILURE() << "no error was raised";
+        return Error(0, {});
+    }
+
+    static std::size_t openFileHandles()
+    {
+        return static_cast<std::size_t>(
+            std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                          std::filesystem::directory_iterator()));
+    }
+
+private:
+    TempDir m_dir;
+    ClosedDatabaseConnection m_closedConnection;
+    ProgramDirectoryOverride m_programDirectory;
+    RecordedBoxes m_boxes;
+};

@@ -1,0 +1,140 @@
+#include "tests/modules/MdlUtilFixture.h"
+
+namespace {
+
+using MdlUtilReload = MdlUtilFixture;
+
+TEST_F(MdlUtilReload, ReplacesBothTablesAndReportsEachInTurn)
+{
+    writeData("tblkemasan.dat", "BX;  Box of 'large' size \r\n");
+    writeData("tblpelabuhan.dat", "ABCDE;Harbour\r\nAB;Port\r\n");
+
+    UpdateTblKemasan();
+    UpdateTblPelabuhan();
+
+    EXPECT_EQ(kemasan(), (Rows{{"BX", "Box of 'large' size"}}));
+    EXPECT_EQ(pelabuhan(), (Rows{{"AB;Po", "Port"}, {"ABCDE", "Harbour"}}));
+    EXPECT_EQ(boxes(), (std::vector<MessageBoxCall>{kKemasanDone, kPelabuhanDone}));
+    EXPECT_FALSE(windowVisible());
+}
+
+TEST_F(MdlUtilReload, KemasanRecordShapes)
+{
+    writeData("tblkemasan.dat",
+              ";Empty code\r\n"
+              "EC;\r\n"
+              "MS;a;b; c \r\n"
+              "IN;  two  inner   runs  \r\n"
+              "TB;\tTabbed\t\r\n"
+              " X; spaced code\r\n"
+              "NE;no final line end");
+
+    UpdateTblKemasan();
+
+    EXPECT_EQ(kemasan(), (Rows{{"", "Empty code"},
+                               {" X", "spaced code"},
+                               {"EC", ""},
+                               {"IN", "two  inner   runs"},
+                               {"MS", "a;b; c"},
+                               {"NE", "no final line end"},
+                               {"TB", "\tTabbed\t"}}));
+}
+
+TEST_F(MdlUtilReload, PelabuhanRecordShapesWithEveryLineEnd)
+{
+    // LF, then an empty line closed by a lone CR, CR LF, a lone CR, and no final line end.
+    writeData("tblpelabuhan.dat",
+              "AB;Port\n"
+              "\r"
+              "NOSEMI no separator \r\n"
+              "IDJKT; a ;b\r"
+              "TAB01;\tquay\t");
+
+    UpdateTblPelabuhan();
+
+    EXPECT_EQ(pelabuhan(), (Rows{{"", ""},
+                                 {"AB;Po", "Port"},
+                                 {"IDJKT", "a ;b"},
+                                 {"NOSEM", "NOSEMI no separator"},
+                                 {"TAB01", "\tquay\t"}}));
+}
+
+struct EncodingCase
+{
+    const char* name;
+    std::string bytes;
+    Rows rows;
+};
+
+TEST_F(MdlUtilReload, StoresTextAsUnicodeWhateverTheFileEncoding)
+{
+    const std::vector<EncodingCase> cases = {
+        {"windows-1252", "SDG45;45\xB0 caf\xE9\r\n", {{"SDG45", "45\u00B0 caf\u00E9"}}},
+        {"utf-8", "\xC3\x89" "COLE;\xC3\x89" "cole \xC2\xB0\r\n", {{"\u00C9COLE", "\u00C9cole \u00B0"}}},
+        {"utf-8 with bom", "\xEF\xBB\xBF\xC3\x89" "COLE;\xC3\x89" "cole\r\n",
+         {{"\u00C9COLE", "\u00C9cole"}}},
+        {"one byte short of utf-8", "\xC3\x89" "COLE;x\r\nSECND;\xE9",
+         {{"SECND", "\u00E9"}, {"\u00C3\u2030COL", "x"}}},
+    };
+    for (const EncodingCase& c : cases) {
+        writeData("tblpelabuhan.dat", c.bytes);
+        UpdateTblPelabuhan();
+        EXPECT_EQ(pelabuhan(), c.rows) << c.name;
+    }
+}
+
+TEST_F(MdlUtilReload, EmptyFilesEmptyTheTablesAndStillReport)
+{
+    writeData("tblkemasan.dat", "");
+    writeData("tblpelabuhan.dat", "");
+
+    UpdateTblKemasan();
+    UpdateTblPelabuhan();
+
+    EXPECT_EQ(kemasan(), Rows{});
+    EXPECT_EQ(pelabuhan(), Rows{});
+    EXPECT_EQ(boxes(), (std::vector<MessageBoxCall>{kKemasanDone, kPelabuhanDone}));
+    EXPECT_FALSE(windowVisible());
+}
+
+TEST_F(MdlUtilReload, SecondRunReplacesWhatTheFirstInserted)
+{
+    writeData("tblkemasan.dat", "AA;first\r\nBB;second\r\n");
+    writeData("tblpelabuhan.dat", "PORT1;one\r\n");
+
+    for (int run = 0; run < 2; ++run) {
+        UpdateTblKemasan();
+        UpdateTblPelabuhan();
+    }
+
+    EXPECT_EQ(kemasan(), (Rows{{"AA", "first"}, {"BB", "second"}}));
+    EXPECT_EQ(pelabuhan(), (Rows{{"PORT1", "one"}}));
+    EXPECT_EQ(boxes(), (std::vector<MessageBoxCall>{kKemasanDone, kPelabuhanDone, kKemasanDone,
+                                                    kPelabuhanDone}));
+}
+
+TEST_F(MdlUtilReload, ShippedDataFilesLoadCompletely)
+{
+    for (const char* name : {"tblkemasan.dat", "tblpelabuhan.dat"})
+        std::filesystem::copy_file(std::string(TANDERA_SOURCE_DIR) + "/data/" + name,
+                                   dataPath(name));
+
+    UpdateTblKemasan();
+    UpdateTblPelabuhan();
+
+    const Rows packaging = kemasan();
+    const Rows ports = pelabuhan();
+    EXPECT_EQ(packaging.size(), 406u);
+    EXPECT_EQ(ports.size(), 60'000u);
+    // Windows-1252 letters arrive as Unicode; trailing spaces go.
+    const auto port = [&ports](const std::string& code) {
+        const auto found = std::find_if(ports.begin(), ports.end(),
+                                        [&code](const auto& row) { return row.first == code; });
+        return found == ports.end() ? std::string("<missing>") : found->second;
+    };
+    EXPECT_EQ(port("PFJOA"), "Saint-Duna\u00FAjv\u00E1ros Anchorage");
+    EXPECT_EQ(port("BQJGJ"), "Aerodrom Port");
+    EXPECT_EQ(boxes(), (std::vector<MessageBoxCall>{kKemasanDone, kPelabuhanDone}));
+}
+
+} // namespace
