@@ -13,8 +13,8 @@ constexpr std::string_view Kind = "ALTER TABLE";
 bool anyLongerThan(sqlite3* db, const std::string& table, const std::string& column, int size)
 {
     // SQLite's length() counts characters of text, as the size limit does.
-    Statement probe(db, "SELECT 1 FROM " + quoteName(table) + " WHERE length(" +
-                            quoteName(column) + ") > ?1 LIMIT 1");
+    Statement probe(db, "SELECT 1 FROM " + quoteName(table) + " WHERE length(" + quoteName(column) +
+                            ") > ?1 LIMIT 1");
     probe.bindInt64(1, size);
     return probe.step();
 }

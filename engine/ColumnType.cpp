@@ -61,8 +61,8 @@ std::optional<ColumnType> readColumnType(JetLexer& lexer)
         if (isSymbol(lexer.peek(), '(')) {
             lexer.next();
             const Token digits = lexer.next();
-            const auto size = digits.kind == TokenKind::Number ? parseSize(digits.text)
-                                                               : std::nullopt;
+            const auto size =
+                digits.kind == TokenKind::Number ? parseSize(digits.text) : std::nullopt;
             if (!size || !isSymbol(lexer.next(), ')'))
                 return std::nullopt;
             type.size = *size;

@@ -13,7 +13,12 @@ namespace engine {
 // length) or long integer.
 struct ColumnType
 {
-    enum class Kind { Text, Memo, Long };
+    enum class Kind
+    {
+        Text,
+        Memo,
+        Long
+    };
     Kind kind = Kind::Text;
     int size = 0; // Text only
 

@@ -11,7 +11,9 @@ namespace {
 
 std::string_view trim(std::string_view text)
 {
-    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    const auto isSpace = [](char c) {
+        return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+    };
     while (!text.empty() && isSpace(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && isSpace(text.back()))
@@ -61,8 +63,8 @@ ConnectionSettings parseConnectionText(std::string_view text)
     while (pos < text.size()) {
         const auto equals = text.find('=', pos);
         const auto semicolon = text.find(';', pos);
-        if (equals == std::string_view::npos || (semicolon != std::string_view::npos &&
-                                                  semicolon < equals)) {
+        if (equals == std::string_view::npos ||
+            (semicolon != std::string_view::npos && semicolon < equals)) {
             // A piece without "=" names nothing; skip it.
             pos = semicolon == std::string_view::npos ? text.size() : semicolon + 1;
             continue;

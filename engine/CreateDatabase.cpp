@@ -1,6 +1,7 @@
 #include "engine/Database.h"
 
 #include "engine/DatabaseFormat.h"
+#include "engine/FileProbe.h"
 #include "engine/JetErrors.h"
 #include "engine/PasswordHash.h"
 #include "engine/Sqlite.h"
@@ -72,8 +73,8 @@ void CreateDatabase(const std::string& path, const std::string& password)
     RemoveUnlessKept cleanup(name);
 
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_EXRESCODE,
-                                   nullptr);
+    const int rc = sqlite3_open_v2(sqliteFileName(path).c_str(), &raw,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_EXRESCODE, nullptr);
     SqliteHandle db(raw);
     try {
         if (rc != SQLITE_OK)

@@ -105,9 +105,8 @@ void readColumnConstraints(JetLexer& lexer, TableDefinition& table,
         if (isKeyword(kind, "PRIMARY") && isKeyword(lexer.next(), "KEY")) {
             setPrimaryKey(table, column);
         } else if (isKeyword(kind, "UNIQUE")) {
-            indexes.push_back({constraintName.empty()
-                                   ? table.name + "_" + table.columns.back().name
-                                   : constraintName,
+            indexes.push_back({constraintName.empty() ? table.name + "_" + table.columns.back().name
+                                                      : constraintName,
                                true, column});
         } else {
             throw jet::syntaxError(TableKind);
@@ -132,9 +131,9 @@ void readTableConstraint(JetLexer& lexer, TableDefinition& table,
         setPrimaryKey(table, readColumnList(lexer, table, TableKind, false));
     } else if (isKeyword(kind, "UNIQUE")) {
         auto columns = readColumnList(lexer, table, TableKind, false);
-        indexes.push_back({constraintName.empty() ? table.name + "_unique_" +
-                                                        std::to_string(indexes.size() + 1)
-                                                  : constraintName,
+        indexes.push_back({constraintName.empty()
+                               ? table.name + "_unique_" + std::to_string(indexes.size() + 1)
+                               : constraintName,
                            true, std::move(columns)});
     } else {
         throw jet::syntaxError(TableKind);
@@ -163,9 +162,9 @@ std::int64_t createTable(Session& session, JetLexer& lexer)
             if (!type)
                 throw jet::syntaxError(TableKind);
             if (table.findColumn(name.text))
-                throw Error(ErrorNumber::SyntaxError,
-                            "Field '" + std::string(name.text) + "' already exists in table '" +
-                                table.name + "'.");
+                throw Error(ErrorNumber::SyntaxError, "Field '" + std::string(name.text) +
+                                                          "' already exists in table '" +
+                                                          table.name + "'.");
             table.columns.push_back(Column{std::string(name.text), *type, false, 0});
             readColumnConstraints(lexer, table, indexes);
         }

@@ -19,8 +19,7 @@ constexpr std::int64_t MaxIterations = 10'000'000;
 
 // Statements handed to SQLite as written (a SELECT, a DELETE's condition) must not reach the
 // password table.
-int guardPasswordTable(void*, int, const char* first, const char* second, const char*,
-                       const char*)
+int guardPasswordTable(void*, int, const char* first, const char* second, const char*, const char*)
 {
     for (const char* name : {first, second}) {
         if (name && equalsIgnoringAsciiCase(name, format::PasswordTable))
@@ -32,8 +31,8 @@ int guardPasswordTable(void*, int, const char* first, const char* second, const 
 PasswordHash readPasswordHash(sqlite3* db, const std::string& path)
 {
     try {
-        Statement read(db, std::string("SELECT salt, iterations, hash FROM ") +
-                               format::PasswordTable);
+        Statement read(db,
+                       std::string("SELECT salt, iterations, hash FROM ") + format::PasswordTable);
         if (!read.step())
             throw jet::unrecognizedFormat(path);
         PasswordHash stored;
@@ -81,8 +80,8 @@ Database Database::open(const std::string& path, const std::string& password,
     // SQLite only ever sees a file that already looks like ours, and never with CREATE.
     probeDatabaseFile(path);
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_EXRESCODE,
-                                   nullptr);
+    const int rc = sqlite3_open_v2(sqliteFileName(path).c_str(), &raw,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_EXRESCODE, nullptr);
     SqliteHandle db(raw);
     if (rc != SQLITE_OK)
         throw jet::fromSqlite(SqliteError(rc, sqlite3_errstr(rc)), path, {});

@@ -11,7 +11,9 @@ constexpr std::string_view Kind = "DELETE";
 // The WHERE condition as written, without a closing ";" and the blanks around it.
 std::string_view condition(std::string_view text)
 {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    const auto blank = [](char c) {
+        return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+    };
     while (!text.empty() && blank(text.back()))
         text.remove_suffix(1);
     if (!text.empty() && text.back() == ';')

@@ -45,7 +45,8 @@ void probeDatabaseFile(const std::string& path)
     std::array<unsigned char, HeaderSize> header{};
     const qint64 got = file.read(reinterpret_cast<char*>(header.data()), HeaderSize);
     file.close();
-    if (got != static_cast<qint64>(HeaderSize) || std::memcmp(header.data(), Magic, sizeof Magic) != 0)
+    if (got != static_cast<qint64>(HeaderSize) ||
+        std::memcmp(header.data(), Magic, sizeof Magic) != 0)
         throw jet::unrecognizedFormat(path);
     // Version 2 is write-ahead logging, which would leave side files beside the database even
     // after an open that fails; we never make such files.
@@ -57,6 +58,11 @@ void probeDatabaseFile(const std::string& path)
     // Every run writes, and the rollback journal goes beside the file.
     if (!info.isWritable() || !QFileInfo(info.absolutePath()).isWritable())
         throw jet::noPermission(path);
+}
+
+std::string sqliteFileName(const std::string& path)
+{
+    return QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
 }
 
 } // namespace engine

@@ -10,4 +10,8 @@ namespace engine {
 // application id. Never creates or changes anything.
 void probeDatabaseFile(const std::string& path);
 
+// The name to hand SQLite for path: absolute, so that a relative name beginning with "file:" is
+// never read as a URI with options of its own.
+std::string sqliteFileName(const std::string& path);
+
 } // namespace engine

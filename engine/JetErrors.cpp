@@ -7,8 +7,8 @@ namespace engine::jet {
 namespace {
 
 // Numbers Error.h does not list because nothing above the engine tells them apart.
-constexpr std::int32_t TypeMismatch = -2147217913;  // 0x80040E07
-constexpr std::int32_t NoTransaction = -2147168242; // 0x8004D00E
+constexpr std::int32_t TypeMismatch = -2147217913;     // 0x80040E07
+constexpr std::int32_t NoTransaction = -2147168242;    // 0x8004D00E
 constexpr std::int32_t NoReadPermission = -2147217911; // 0x80040E09
 
 std::string quoted(std::string_view before, std::string_view name, std::string_view after)
@@ -105,9 +105,9 @@ Error fieldNotFound(std::string_view column, std::string_view table)
 Error unknownInsertField(std::string_view column)
 {
     return {ErrorNumber::SyntaxError,
-            quoted("The INSERT INTO statement contains the following unknown field name: ",
-                   column, ". Make sure you have typed the name correctly, and try the "
-                           "operation again.")};
+            quoted("The INSERT INTO statement contains the following unknown field name: ", column,
+                   ". Make sure you have typed the name correctly, and try the "
+                   "operation again.")};
 }
 
 Error valueCountMismatch()
@@ -175,16 +175,14 @@ Error fromSqlite(const SqliteError& error, std::string_view path, std::string_vi
     case SQLITE_CANTOPEN:
         return noPermission(path);
     case SQLITE_AUTH: // only the password table is out of bounds
-        return {NoReadPermission,
-                quoted("Record(s) cannot be read; no read permission on ", format::PasswordTable,
-                       ".")};
+        return {NoReadPermission, quoted("Record(s) cannot be read; no read permission on ",
+                                         format::PasswordTable, ".")};
     case SQLITE_CORRUPT:
         return {ErrorNumber::ProviderFailure,
                 quoted("The database ", path, " needs to be repaired or isn't a database file.")};
     case SQLITE_FULL:
     case SQLITE_IOERR:
-        return {ErrorNumber::ProviderFailure,
-                quoted("Disk or network error writing ", path, ".")};
+        return {ErrorNumber::ProviderFailure, quoted("Disk or network error writing ", path, ".")};
     case SQLITE_CONSTRAINT:
         return {ErrorNumber::ProviderFailure,
                 quoted("One or more values are prohibited by a rule of table ", table,

@@ -7,7 +7,8 @@
 
 namespace engine {
 
-enum class TokenKind {
+enum class TokenKind
+{
     End,
     Word,    // a bare name or keyword
     Name,    // a [bracketed] or `quoted` name; text is what stands inside

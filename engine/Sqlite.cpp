@@ -66,14 +66,14 @@ void Statement::bindTextView(int index, std::string_view text)
 
 void Statement::bindText(int index, std::string_view text)
 {
-    checkBind(sqlite3_bind_text64(m_stmt.get(), index, text.data(), text.size(),
-                                  SQLITE_TRANSIENT, SQLITE_UTF8));
+    checkBind(sqlite3_bind_text64(m_stmt.get(), index, text.data(), text.size(), SQLITE_TRANSIENT,
+                                  SQLITE_UTF8));
 }
 
 void Statement::bindBlob(int index, std::string_view bytes)
 {
-    checkBind(sqlite3_bind_blob64(m_stmt.get(), index, bytes.data(), bytes.size(),
-                                  SQLITE_TRANSIENT));
+    checkBind(
+        sqlite3_bind_blob64(m_stmt.get(), index, bytes.data(), bytes.size(), SQLITE_TRANSIENT));
 }
 
 void Statement::bindInt64(int index, std::int64_t value)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/JetLexer.h"
 #include "engine/Database.h"
+#include "engine/JetLexer.h"
 #include "engine/Session.h"
 
 #include <cstdint>

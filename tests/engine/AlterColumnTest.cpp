@@ -36,9 +36,9 @@ TEST_F(AlterToMemo, KeepsRowsInOrderAndLiftsTheLimit)
     EXPECT_EQ(db->execute("INSERT INTO Kapal VALUES ('K3','" + longName + "','MYS',1)"), 1);
     EXPECT_EQ(rowsOf(*db, "SELECT length(nama) FROM Kapal WHERE kode = 'K3'"), Rows{"1048576"});
     // The other columns keep their limits.
-    EXPECT_EQ(errorOf([&] { db->execute("INSERT INTO Kapal VALUES ('K4444','x','IDN',2)"); })
-                  .number(),
-              -2147217887);
+    EXPECT_EQ(
+        errorOf([&] { db->execute("INSERT INTO Kapal VALUES ('K4444','x','IDN',2)"); }).number(),
+        -2147217887);
 }
 
 TEST_F(AlterToMemo, KeepsKeyIndexesAndRequiredFields)
@@ -53,12 +53,12 @@ TEST_F(AlterToMemo, KeepsKeyIndexesAndRequiredFields)
                           "ORDER BY name"),
               (Rows{"ix_nama|0|c", "sqlite_autoindex_Kapal_1|1|pk", "ux_bobot|1|c"}));
 
-    EXPECT_EQ(errorOf([&] { db->execute("INSERT INTO Kapal VALUES ('K1','Lagi','IDN',9)"); })
-                  .number(),
-              -2147467259);
-    EXPECT_EQ(errorOf([&] { db->execute("INSERT INTO Kapal VALUES ('K9','Lagi','IDN',500)"); })
-                  .number(),
-              -2147467259);
+    EXPECT_EQ(
+        errorOf([&] { db->execute("INSERT INTO Kapal VALUES ('K1','Lagi','IDN',9)"); }).number(),
+        -2147467259);
+    EXPECT_EQ(
+        errorOf([&] { db->execute("INSERT INTO Kapal VALUES ('K9','Lagi','IDN',500)"); }).number(),
+        -2147467259);
     EXPECT_EQ(errorOf([&] { db->execute("INSERT INTO Kapal VALUES ('K9',NULL,'IDN',9)"); })
                   .description()
                   .find("'Kapal.nama'"),
@@ -76,7 +76,8 @@ TEST_F(AlterToMemo, AgainChangesNothing)
     EXPECT_EQ(db->execute("Alter Table Kapal alter Column nama memo"), 0);
     EXPECT_EQ(schemaOf(*db, "Kapal"), schema);
     EXPECT_EQ(rowsOf(*db, "SELECT rowid, * FROM Kapal"), rows);
-    EXPECT_EQ(rowsOf(*db, "SELECT schema_version FROM pragma_schema_version()"), version); // no rebuild took place
+    EXPECT_EQ(rowsOf(*db, "SELECT schema_version FROM pragma_schema_version()"),
+              version); // no rebuild took place
 }
 
 TEST_F(AlterToMemo, BackToTextRefusesRowsThatWouldNotFit)
@@ -84,14 +85,15 @@ TEST_F(AlterToMemo, BackToTextRefusesRowsThatWouldNotFit)
     db->execute("Alter Table Kapal alter Column nama memo");
     db->execute("INSERT INTO Kapal VALUES ('K7','Sangat Panjang Sekali','IDN',7)");
     const Rows schema = schemaOf(*db, "Kapal");
-    EXPECT_EQ(errorOf([&] { db->execute("Alter Table Kapal alter Column nama TEXT(10)"); })
-                  .number(),
-              -2147217887);
+    EXPECT_EQ(
+        errorOf([&] { db->execute("Alter Table Kapal alter Column nama TEXT(10)"); }).number(),
+        -2147217887);
     EXPECT_EQ(schemaOf(*db, "Kapal"), schema);
     db->execute("DELETE FROM Kapal WHERE kode = 'K7'");
     EXPECT_EQ(db->execute("Alter Table Kapal alter Column nama TEXT(9)"), 0);
-    EXPECT_EQ(errorOf([&] { db->execute("INSERT INTO Kapal VALUES ('K8','Sepuluhhh!','IDN',8)"); })
-                  .number(),
+    EXPECT_EQ(errorOf([&] {
+                  db->execute("INSERT INTO Kapal VALUES ('K8','Sepuluhhh!','IDN',8)");
+              }).number(),
               -2147217887);
 }
 

@@ -1,5 +1,7 @@
 #include "tests/engine/EngineFixture.h"
 
+#include <sqlite3.h>
+
 using enginetest::EngineTest;
 using enginetest::errorOf;
 using enginetest::numbered;
@@ -109,12 +111,10 @@ TEST_F(JetTypes, TextSizeLimitCountsCharacters)
                   tooSmall);
     }
     EXPECT_EQ(numbered(errorOf([&] {
-                  db->execute("INSERT INTO Tblkemasan VALUES ('Z','" + std::string(31, 'u') +
-                              "')");
+                  db->execute("INSERT INTO Tblkemasan VALUES ('Z','" + std::string(31, 'u') + "')");
               })),
               tooSmall);
-    EXPECT_EQ(db->execute("INSERT INTO Tblkemasan VALUES ('Z','" + std::string(30, 'u') + "')"),
-              1);
+    EXPECT_EQ(db->execute("INSERT INTO Tblkemasan VALUES ('Z','" + std::string(30, 'u') + "')"), 1);
     EXPECT_EQ(rowsOf(*db, "SELECT count(*) FROM Tblkemasan"), Rows{"4"});
 }
 
@@ -129,9 +129,8 @@ TEST_F(JetTypes, CreateTableTypesAndTheirLimits)
     EXPECT_EQ(rowsOf(*db, "SELECT length(t), v, c, length(m), length(l), i, typeof(i), g FROM "
                           "Jenis"),
               Rows{"255|vvv|c|1048576|1048576|42|integer|-7"});
-    const Error tooSmall = errorOf([&] {
-        db->execute("INSERT INTO jenis (t) VALUES ('" + std::string(256, 't') + "')");
-    });
+    const Error tooSmall = errorOf(
+        [&] { db->execute("INSERT INTO jenis (t) VALUES ('" + std::string(256, 't') + "')"); });
     EXPECT_EQ(tooSmall.number(), -2147217887);
     EXPECT_EQ(numbered(errorOf([&] { db->execute("INSERT INTO jenis (i) VALUES ('abc')"); })),
               numbered(-2147217913, "Data type mismatch in criteria expression."));
@@ -142,7 +141,8 @@ using DialectErrors = EngineTest;
 TEST_F(DialectErrors, DuplicateKeyNamesTheTable)
 {
     db->execute("INSERT INTO Tblkemasan VALUES ('BX','Box')");
-    const Error error = errorOf([&] { db->execute("insert into TBLKEMASAN values('BX','again')"); });
+    const Error error =
+        errorOf([&] { db->execute("insert into TBLKEMASAN values('BX','again')"); });
     EXPECT_EQ(numbered(error),
               numbered(ProviderFailure,
                        "Table 'Tblkemasan': The changes you requested to the table were not "
@@ -152,8 +152,9 @@ TEST_F(DialectErrors, DuplicateKeyNamesTheTable)
                        "permit duplicate entries and try again."));
     db->execute("CREATE UNIQUE INDEX ux_nm ON TblPelabuhan (nmport)");
     db->execute("INSERT INTO TblPelabuhan VALUES ('AAAAA','Same')");
-    EXPECT_EQ(numbered(errorOf([&] { db->execute("INSERT INTO TblPelabuhan VALUES ('BBBBB','Same')"); }))
-                  .substr(0, 35),
+    EXPECT_EQ(numbered(errorOf([&] {
+                  db->execute("INSERT INTO TblPelabuhan VALUES ('BBBBB','Same')");
+              })).substr(0, 35),
               numbered(ProviderFailure, "Table 'TblPelabuhan': The").substr(0, 35));
     EXPECT_EQ(rowsOf(*db, "SELECT * FROM Tblkemasan"), Rows{"BX|Box"});
 }
@@ -176,11 +177,10 @@ TEST_F(DialectErrors, UnknownTableIsNamedAsWritten)
           "SELECT * FROM Tblkemasanx", "CREATE INDEX i ON Tblkemasanx (a)",
           "DELETE FROM MSysPassword"}) {
         SCOPED_TRACE(statement);
-        const std::string name = std::string(statement).find("ann") != std::string::npos
-                                     ? "tblkemasann"
-                                 : std::string(statement).find("MSys") != std::string::npos
-                                     ? "MSysPassword"
-                                     : "Tblkemasanx";
+        const std::string name =
+            std::string(statement).find("ann") != std::string::npos    ? "tblkemasann"
+            : std::string(statement).find("MSys") != std::string::npos ? "MSysPassword"
+                                                                       : "Tblkemasanx";
         EXPECT_EQ(numbered(errorOf([&] { db->execute(statement); })),
                   numbered(-2147217865, "Cannot find the input table or query '" + name + "'."));
     }
@@ -190,9 +190,9 @@ TEST_F(DialectErrors, ValueCountMustMatchTheFields)
 {
     const std::string mismatch =
         numbered(SyntaxError, "Number of query values and destination fields are not the same.");
-    for (const char* statement : {"Insert Into tblkemasan values('BX')",
-                                  "Insert Into tblkemasan values('BX','Box','more')",
-                                  "Insert Into tblkemasan (KDKEMAS) values('BX','Box')"}) {
+    for (const char* statement :
+         {"Insert Into tblkemasan values('BX')", "Insert Into tblkemasan values('BX','Box','more')",
+          "Insert Into tblkemasan (KDKEMAS) values('BX','Box')"}) {
         SCOPED_TRACE(statement);
         EXPECT_EQ(numbered(errorOf([&] { db->execute(statement); })), mismatch);
     }
@@ -217,9 +217,9 @@ class SyntaxErrors : public EngineTest, public ::testing::WithParamInterface<Syn
 TEST_P(SyntaxErrors, NameTheStatementKind)
 {
     const std::string before = rowsOf(*db, "SELECT count(*) FROM sqlite_schema").front();
-    EXPECT_EQ(numbered(errorOf([&] { db->execute(GetParam().statement); })),
-              numbered(SyntaxError, std::string("Syntax error in ") + GetParam().kind +
-                                        " statement."));
+    EXPECT_EQ(
+        numbered(errorOf([&] { db->execute(GetParam().statement); })),
+        numbered(SyntaxError, std::string("Syntax error in ") + GetParam().kind + " statement."));
     EXPECT_EQ(rowsOf(*db, "SELECT count(*) FROM sqlite_schema").front(), before);
     EXPECT_EQ(rowsOf(*db, "SELECT count(*) FROM Tblkemasan"), Rows{"0"});
 }
@@ -245,16 +245,16 @@ INSTANTIATE_TEST_SUITE_P(
         SyntaxCase{"CREATE TABLE Baru (a BLOBBY)", "CREATE TABLE"},
         SyntaxCase{"CREATE TABLE Baru ()", "CREATE TABLE"},
         SyntaxCase{"CREATE TABLE Baru (a TEXT PRIMARY KEY, b TEXT PRIMARY KEY)", "CREATE TABLE"},
-        SyntaxCase{"DROP TABLE", "DROP TABLE"},
-        SyntaxCase{"SELECT FROM WHERE", "SELECT"}));
+        SyntaxCase{"DROP TABLE", "DROP TABLE"}, SyntaxCase{"SELECT FROM WHERE", "SELECT"}));
 
 TEST_F(DialectErrors, SomethingAfterTheStatementIsRefused)
 {
     const std::string after = numbered(SyntaxError, "Characters found after end of SQL statement.");
-    for (const char* statement : {"Insert Into tblkemasan values('BX','Box'); DROP TABLE TblPelabuhan",
-                                  "delete from Tblkemasan; DROP TABLE TblPelabuhan",
-                                  "delete from Tblkemasan where 1 = 1; DROP TABLE TblPelabuhan",
-                                  "SELECT 1; DROP TABLE TblPelabuhan"}) {
+    for (const char* statement :
+         {"Insert Into tblkemasan values('BX','Box'); DROP TABLE TblPelabuhan",
+          "delete from Tblkemasan; DROP TABLE TblPelabuhan",
+          "delete from Tblkemasan where 1 = 1; DROP TABLE TblPelabuhan",
+          "SELECT 1; DROP TABLE TblPelabuhan"}) {
         SCOPED_TRACE(statement);
         EXPECT_EQ(numbered(errorOf([&] { db->execute(statement); })), after);
     }
@@ -266,8 +266,8 @@ TEST_F(DialectErrors, SomethingAfterTheStatementIsRefused)
 
 TEST_F(DialectErrors, CreateRefusesAnExistingTableInAnyCase)
 {
-    for (const char* statement : {"CREATE TABLE TBLKEMASAN (a TEXT)",
-                                  "CREATE TABLE msyspassword (a TEXT)"}) {
+    for (const char* statement :
+         {"CREATE TABLE TBLKEMASAN (a TEXT)", "CREATE TABLE msyspassword (a TEXT)"}) {
         SCOPED_TRACE(statement);
         EXPECT_EQ(errorOf([&] { db->execute(statement); }).number(), SyntaxError);
     }
@@ -282,6 +282,27 @@ TEST_F(DialectErrors, PasswordTableIsOutOfReach)
                   db->execute("DELETE FROM Tblkemasan WHERE EXISTS (SELECT 1 FROM MSysPassword)");
               }).number(),
               -2147217911);
+}
+
+} // namespace
+
+namespace {
+
+// The engine remembers table shapes between statements; a change made through another
+// connection must not leave it checking against the old shape.
+TEST_F(DialectErrors, TableShapesChangedElsewhereAreSeen)
+{
+    db->execute("INSERT INTO TblPelabuhan VALUES ('AAAAA','x')");
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(path.c_str(), &other, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other,
+                           "DROP TABLE TblPelabuhan; CREATE TABLE TblPelabuhan (kdport "
+                           "VARCHAR(8) NOT NULL PRIMARY KEY, nmport VARCHAR(50), negara INT)",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(other);
+    EXPECT_EQ(db->execute("INSERT INTO TblPelabuhan VALUES ('ABCDEFGH','Harbour',62)"), 1);
+    EXPECT_EQ(rowsOf(*db, "SELECT * FROM tblpelabuhan"), Rows{"ABCDEFGH|Harbour|62"});
 }
 
 } // namespace

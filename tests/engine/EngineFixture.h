@@ -57,10 +57,10 @@ inline void writeFile(const std::string& path, const QByteArray& bytes)
 inline std::vector<std::string> folderEntries(const std::string& folder)
 {
     std::vector<std::string> names;
-    const QStringList entries = QDir(QString::fromStdString(folder))
-                                    .entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
-                                                   QDir::Hidden | QDir::System,
-                                               QDir::Name);
+    const QStringList entries =
+        QDir(QString::fromStdString(folder))
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                       QDir::Name);
     for (const QString& entry : entries)
         names.push_back(entry.toStdString());
     return names;

@@ -62,20 +62,31 @@ TEST_P(OpenRefusesFile, AsUnrecognizedFormatLeavingItUntouched)
 
 INSTANTIATE_TEST_SUITE_P(
     Files, OpenRefusesFile,
-    ::testing::Values(
-        BadFileCase{"EmptyFile", [](const std::string& p) { writeFile(p, {}); }},
-        BadFileCase{"TextFile",
-                    [](const std::string& p) { writeFile(p, "BX;Box\r\nCT;Carton\r\n"); }},
-        BadFileCase{"ShortSqliteHeader",
-                    [](const std::string& p) { writeFile(p, QByteArray("SQLite format 3\0", 16)); }},
-        BadFileCase{"ForeignSqlite", [](const std::string& p) { makeForeignSqlite(p, false); }},
-        // Marked as ours but without the password table: still not one of ours.
-        BadFileCase{"MarkedWithoutPasswordTable",
-                    [](const std::string& p) { makeForeignSqlite(p, true); }},
-        BadFileCase{"Directory",
-                    [](const std::string& p) {
-                        ASSERT_TRUE(QDir().mkdir(QString::fromStdString(p)));
-                    }}),
+    ::testing::Values(BadFileCase{"EmptyFile",
+                                  [](const std::string& p) {
+                                      writeFile(p, {});
+                                  }},
+                      BadFileCase{"TextFile",
+                                  [](const std::string& p) {
+                                      writeFile(p, "BX;Box\r\nCT;Carton\r\n");
+                                  }},
+                      BadFileCase{"ShortSqliteHeader",
+                                  [](const std::string& p) {
+                                      writeFile(p, QByteArray("SQLite format 3\0", 16));
+                                  }},
+                      BadFileCase{"ForeignSqlite",
+                                  [](const std::string& p) {
+                                      makeForeignSqlite(p, false);
+                                  }},
+                      // Marked as ours but without the password table: still not one of ours.
+                      BadFileCase{"MarkedWithoutPasswordTable",
+                                  [](const std::string& p) {
+                                      makeForeignSqlite(p, true);
+                                  }},
+                      BadFileCase{"Directory",
+                                  [](const std::string& p) {
+                                      ASSERT_TRUE(QDir().mkdir(QString::fromStdString(p)));
+                                  }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class OpenFailure : public ::testing::Test
@@ -220,6 +231,29 @@ TEST(CreateDatabase, MissingFolderIsAnErrorAndLeavesNothing)
     EXPECT_EQ(error.number(), ProviderFailure);
     EXPECT_NE(error.description().find(path), std::string::npos) << error.description();
     EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{});
+}
+
+} // namespace
+
+namespace {
+
+// SQLite reads a name beginning with "file:" as a URI with options; ours is always a file name.
+TEST(FileNames, UriLookingNamesAreFileNames)
+{
+    TempDir dir;
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(dir.path())));
+    const std::string name = "file:Kolvarin.mdb?mode=memory";
+    engine::CreateDatabase(name, "rovak");
+    {
+        engine::Database db = engine::Database::open(name, "rovak");
+        db.execute("CREATE TABLE T (a TEXT(3))");
+        db.execute("INSERT INTO T VALUES ('abc')");
+    }
+    engine::Database reopened = engine::Database::open(name, "rovak");
+    EXPECT_EQ(enginetest::rowsOf(reopened, "SELECT a FROM T"), std::vector<std::string>{"abc"});
+    EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{name});
+    QDir::setCurrent(previous);
 }
 
 } // namespace

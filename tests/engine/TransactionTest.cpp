@@ -41,8 +41,7 @@ TEST_F(Transactions, RollbackUndoesDeleteAlterAndInserts)
     EXPECT_EQ(rowsOf(*db, "SELECT rowid, * FROM Tblkemasan"), rows);
     // The size limit is back with the old shape.
     EXPECT_EQ(errorOf([&] {
-                  db->execute("Insert Into tblkemasan values('PK','" + std::string(40, 'p') +
-                              "')");
+                  db->execute("Insert Into tblkemasan values('PK','" + std::string(40, 'p') + "')");
               }).number(),
               -2147217887);
 }
