@@ -34,8 +34,8 @@ BenchCase parseCase(std::string_view option, std::string_view text)
 {
     const auto found = caseNamed(text);
     if (!found)
-        throw std::invalid_argument(std::string(option) + ": no case named '" +
-                                    std::string(text) + "'");
+        throw std::invalid_argument(std::string(option) + ": no case named '" + std::string(text) +
+                                    "'");
     return *found;
 }
 

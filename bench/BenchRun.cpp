@@ -54,10 +54,9 @@ std::vector<CaseResult> runBench(const BenchOptions& options)
         for (const BenchCase benchCase : options.cases) {
             std::cerr << "tandera-bench: " << size << " lines, " << nameOf(benchCase) << ", "
                       << rounds << " rounds ... " << std::flush;
-            const std::string output =
-                runSelf({"--measure", std::string(nameOf(benchCase)), "--sizes",
-                         std::to_string(size), "--rounds", std::to_string(rounds),
-                         "--directory", directory.string()});
+            const std::string output = runSelf(
+                {"--measure", std::string(nameOf(benchCase)), "--sizes", std::to_string(size),
+                 "--rounds", std::to_string(rounds), "--directory", directory.string()});
             CaseResult result{size, benchCase, parseMeasurement(output)};
             std::cerr << summarize(result.measurement.seconds).median << " s\n";
             results.push_back(std::move(result));

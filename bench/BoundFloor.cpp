@@ -26,8 +26,8 @@ void runBoundFloor(sqlite3* db, const std::string& dataPath, ReloadTable table)
         appendWindows1252AsUtf8(description, record.description);
         sqlite3_bind_text(insert.get(), 1, code.data(), static_cast<int>(code.size()),
                           SQLITE_STATIC);
-        sqlite3_bind_text(insert.get(), 2, description.data(),
-                          static_cast<int>(description.size()), SQLITE_STATIC);
+        sqlite3_bind_text(insert.get(), 2, description.data(), static_cast<int>(description.size()),
+                          SQLITE_STATIC);
         check(db, sqlite3_step(insert.get()), "insert into " + std::string(texts.tableName));
         sqlite3_reset(insert.get());
     }

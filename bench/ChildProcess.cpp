@@ -77,7 +77,8 @@ std::string runSelf(const std::vector<std::string>& arguments)
     argv.push_back(nullptr);
 
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, self.c_str(), actions.get(), nullptr, argv.data(), environ);
+    const int spawned =
+        posix_spawn(&pid, self.c_str(), actions.get(), nullptr, argv.data(), environ);
     if (spawned != 0)
         throw std::runtime_error("cannot start " + describe(arguments) + ": " +
                                  std::strerror(spawned));

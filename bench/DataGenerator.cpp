@@ -39,8 +39,8 @@ constexpr std::array<std::string_view, 8> kPortSuffixes = {
 constexpr std::array<std::string_view, 10> kPackagingNouns = {
     "Drum", "Box", "Bag", "Crate", "Carton", "Can", "Bottle", "Sack", "Tank", "Basket"};
 constexpr std::array<std::string_view, 10> kPackagingMaterials = {
-    "steel", "aluminium", "plywood", "fibre", "plastic", "wooden", "paper", "glass",
-    "textile", "flexible"};
+    "steel",  "aluminium", "plywood", "fibre",   "plastic",
+    "wooden", "paper",     "glass",   "textile", "flexible"};
 
 // The generator is std::mt19937 with its raw output only: the standard fixes its sequence,
 // while distributions differ between library implementations.

@@ -43,8 +43,8 @@ double OursReload::run(const std::string& databasePath, ReloadTable table)
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
 
     cnDatabase().Close();
-    const std::string expected =
-        table == ReloadTable::Kemasan ? "TblKemasan telah di Update" : "TblPelabuhan telah di Update";
+    const std::string expected = table == ReloadTable::Kemasan ? "TblKemasan telah di Update"
+                                                               : "TblPelabuhan telah di Update";
     if (m_prompts != std::vector<std::string>{expected})
         throw std::runtime_error("the reload did not end in \"" + expected + "\"");
     return elapsed.count();

@@ -65,8 +65,7 @@ std::string insertStatement(ReloadTable table, const Record& record)
     appendWindows1252AsUtf8(sql, record.code);
     sql += "','";
     std::string_view rest = record.description;
-    for (auto quote = rest.find('\''); quote != std::string_view::npos;
-         quote = rest.find('\'')) {
+    for (auto quote = rest.find('\''); quote != std::string_view::npos; quote = rest.find('\'')) {
         appendWindows1252AsUtf8(sql, rest.substr(0, quote + 1));
         sql += '\'';
         rest.remove_prefix(quote + 1);

@@ -6,7 +6,11 @@
 namespace bench {
 
 // The two tables a reload fills, with the statement texts and file the program uses for each.
-enum class ReloadTable { Kemasan, Pelabuhan };
+enum class ReloadTable
+{
+    Kemasan,
+    Pelabuhan
+};
 
 struct ReloadTexts
 {

@@ -106,9 +106,9 @@ std::vector<Verdict> judgeTargets(const std::vector<CaseResult>& results)
 {
     std::vector<Verdict> verdicts;
     for (const std::int64_t size : {kLinearFrom, kLinearTo})
-        verdicts.push_back(limitVerdict(
-            "ours / text floor <= 1.3 at " + grouped(size) + " lines",
-            ratio(results, size, BenchCase::Ours, BenchCase::TextFloor), kMaxOursToTextFloor, 2));
+        verdicts.push_back(limitVerdict("ours / text floor <= 1.3 at " + grouped(size) + " lines",
+                                        ratio(results, size, BenchCase::Ours, BenchCase::TextFloor),
+                                        kMaxOursToTextFloor, 2));
     for (const std::int64_t size : sizesOf(results))
         verdicts.push_back(limitVerdict(
             "ours / bound floor <= 3 at " + grouped(size) + " lines",
@@ -139,8 +139,8 @@ std::vector<Verdict> judgeTargets(const std::vector<CaseResult>& results)
 
 std::string formatReport(const std::vector<CaseResult>& results)
 {
-    TextTable times({"rows", "table", "case", "median s", "spread s (min-max)", "rows/s",
-                     "peak RSS MiB"});
+    TextTable times(
+        {"rows", "table", "case", "median s", "spread s (min-max)", "rows/s", "peak RSS MiB"});
     for (const CaseResult& result : results) {
         const Summary summary = summarize(result.measurement.seconds);
         times.addRow({grouped(result.size), std::string(textsOf(tableFor(result.size)).tableName),
@@ -150,21 +150,23 @@ std::string formatReport(const std::vector<CaseResult>& results)
                       mib(result.measurement.peakKiB)});
     }
 
-    TextTable ratios({"rows", "ours / text floor", "ours / bound floor",
-                      "no window / text floor", "window overhead"});
+    TextTable ratios({"rows", "ours / text floor", "ours / bound floor", "no window / text floor",
+                      "window overhead"});
     for (const std::int64_t size : sizesOf(results)) {
         const auto overhead = windowOverheadPercent(results, size);
-        ratios.addRow({grouped(size),
-                       orDash(ratio(results, size, BenchCase::Ours, BenchCase::TextFloor), 2),
-                       orDash(ratio(results, size, BenchCase::Ours, BenchCase::BoundFloor), 2),
-                       orDash(ratio(results, size, BenchCase::OursNoWindow, BenchCase::TextFloor), 2),
-                       overhead ? fixed(*overhead, 1) + "%" : std::string("-")});
+        ratios.addRow(
+            {grouped(size), orDash(ratio(results, size, BenchCase::Ours, BenchCase::TextFloor), 2),
+             orDash(ratio(results, size, BenchCase::Ours, BenchCase::BoundFloor), 2),
+             orDash(ratio(results, size, BenchCase::OursNoWindow, BenchCase::TextFloor), 2),
+             overhead ? fixed(*overhead, 1) + "%" : std::string("-")});
     }
 
     TextTable targets({"target", "measured", "verdict"});
     for (const Verdict& verdict : judgeTargets(results))
         targets.addRow({verdict.target, verdict.measured,
-                        !verdict.met ? "n/a" : *verdict.met ? "PASS" : "MISS"});
+                        !verdict.met   ? "n/a"
+                        : *verdict.met ? "PASS"
+                                       : "MISS"});
 
     return times.format() + "\n" + ratios.format() + "\n" + targets.format();
 }

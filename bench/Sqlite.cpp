@@ -29,8 +29,7 @@ void exec(sqlite3* db, const std::string& sql)
 StatementHandle prepare(sqlite3* db, std::string_view sql)
 {
     sqlite3_stmt* raw = nullptr;
-    check(db, sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &raw, nullptr),
-          sql);
+    check(db, sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &raw, nullptr), sql);
     return StatementHandle(raw);
 }
 

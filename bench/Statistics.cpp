@@ -10,9 +10,8 @@ Summary summarize(std::vector<double> values)
         return {};
     std::sort(values.begin(), values.end());
     const std::size_t middle = values.size() / 2;
-    const double median = values.size() % 2 == 1
-                              ? values[middle]
-                              : (values[middle - 1] + values[middle]) / 2;
+    const double median =
+        values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
     return {median, values.front(), values.back()};
 }
 

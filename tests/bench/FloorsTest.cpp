@@ -48,7 +48,8 @@ TEST_P(Floors, ReplaceTheRowsWithTheFilesRecords)
     const std::string data = writeData("IDJKT;  Jakarta 'Tanjung Priok'  \r\n"
                                        "FRLEH;Le Havre;Normandie\r\n"
                                        "DEHAM;Hamburg B\xFC"
-                                       "ro " + std::string(60, 'x') + "\r\n");
+                                       "ro " +
+                                       std::string(60, 'x') + "\r\n");
     const bench::SqliteHandle db = open();
     GetParam()(db.get(), data, ReloadTable::Pelabuhan);
     const Rows expected = {{"DEHAM", "Hamburg B\xC3\xBCro " + std::string(60, 'x')},
@@ -67,9 +68,9 @@ TEST_P(Floors, FailureLeavesTheOldRows)
                  std::runtime_error);
     EXPECT_EQ(before, rowsOf(db.get(), "Tblkemasan"));
 
-    EXPECT_THROW(GetParam()(db.get(), writeData("AA;one\r\nno semicolon\r\n"),
-                            ReloadTable::Kemasan),
-                 std::invalid_argument);
+    EXPECT_THROW(
+        GetParam()(db.get(), writeData("AA;one\r\nno semicolon\r\n"), ReloadTable::Kemasan),
+        std::invalid_argument);
     EXPECT_EQ(before, rowsOf(db.get(), "Tblkemasan"));
 }
 

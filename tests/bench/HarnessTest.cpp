@@ -62,8 +62,13 @@ TEST(BenchOptions, DefaultsAndChoices)
 TEST(BenchOptions, BadArgumentsRaise)
 {
     for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
-             {"--sizes"}, {"--sizes", "12x"}, {"--sizes", "0"}, {"--sizes", "1,,2"},
-             {"--rounds", "-1"}, {"--only", "theirs"}, {"--fast"},
+             {"--sizes"},
+             {"--sizes", "12x"},
+             {"--sizes", "0"},
+             {"--sizes", "1,,2"},
+             {"--rounds", "-1"},
+             {"--only", "theirs"},
+             {"--fast"},
              {"--measure", "ours", "--sizes", "1,2", "--directory", "/tmp"},
              {"--measure", "ours", "--sizes", "10"}})
         EXPECT_THROW(parse(arguments), std::invalid_argument) << arguments.front();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <stdexcept>
 #include <string>
 
@@ -9,12 +10,18 @@ namespace {
 
 struct LineCase
 {
+    std::string name;
     bench::ReloadTable table;
     std::string line;
     std::string code;
     std::string description;
     std::string insert;
 };
+
+void PrintTo(const LineCase& c, std::ostream* os)
+{
+    *os << '"' << c.line << '"';
+}
 
 // The floors must send what the program sends for every line shape it meets.
 class ReloadTableLines : public testing::TestWithParam<LineCase>
@@ -34,26 +41,33 @@ using bench::ReloadTable;
 INSTANTIATE_TEST_SUITE_P(
     Shapes, ReloadTableLines,
     testing::Values(
-        LineCase{ReloadTable::Kemasan, "BX;  Box of 'large' size ", "BX", "Box of 'large' size",
+        LineCase{"SpacesAndApostrophes", ReloadTable::Kemasan, "BX;  Box of 'large' size ", "BX",
+                 "Box of 'large' size",
                  "Insert Into tblkemasan values('BX','Box of ''large'' size')"},
-        LineCase{ReloadTable::Pelabuhan, "ABCDE;Harbour", "ABCDE", "Harbour",
+        LineCase{"PortLine", ReloadTable::Pelabuhan, "ABCDE;Harbour", "ABCDE", "Harbour",
                  "Insert Into tblpelabuhan values('ABCDE','Harbour')"},
-        LineCase{ReloadTable::Pelabuhan, "AB;Port", "AB;Po", "Port",
+        LineCase{"PortCodeTakesFiveCharacters", ReloadTable::Pelabuhan, "AB;Port", "AB;Po", "Port",
                  "Insert Into tblpelabuhan values('AB;Po','Port')"},
-        LineCase{ReloadTable::Pelabuhan, "", "", "", "Insert Into tblpelabuhan values('','')"},
-        LineCase{ReloadTable::Pelabuhan, "  NOSEMI  ", "  NOS", "NOSEMI",
-                 "Insert Into tblpelabuhan values('  NOS','NOSEMI')"},
-        LineCase{ReloadTable::Pelabuhan, "GAW5F;Saint-Lleida;Nakhon", "GAW5F",
-                 "Saint-Lleida;Nakhon", "Insert Into tblpelabuhan values('GAW5F','Saint-Lleida;Nakhon')"},
-        LineCase{ReloadTable::Kemasan, ";empty code", "", "empty code",
+        LineCase{"EmptyPortLine", ReloadTable::Pelabuhan, "", "", "",
+                 "Insert Into tblpelabuhan values('','')"},
+        LineCase{"PortLineWithoutSemicolon", ReloadTable::Pelabuhan, "  NOSEMI  ", "  NOS",
+                 "NOSEMI", "Insert Into tblpelabuhan values('  NOS','NOSEMI')"},
+        LineCase{"FurtherSemicolonsStayInDescription", ReloadTable::Pelabuhan,
+                 "GAW5F;Saint-Lleida;Nakhon", "GAW5F", "Saint-Lleida;Nakhon",
+                 "Insert Into tblpelabuhan values('GAW5F','Saint-Lleida;Nakhon')"},
+        LineCase{"EmptyPackagingCode", ReloadTable::Kemasan, ";empty code", "", "empty code",
                  "Insert Into tblkemasan values('','empty code')"},
-        LineCase{ReloadTable::Kemasan, "XY;", "XY", "", "Insert Into tblkemasan values('XY','')"},
-        LineCase{ReloadTable::Kemasan, "T1;\tinner  runs\t ", "T1", "\tinner  runs\t",
-                 "Insert Into tblkemasan values('T1','\tinner  runs\t')"},
-        LineCase{ReloadTable::Pelabuhan, "FRNCE;d'Anc\xF4ne ''x'", "FRNCE", "d'Anc\xF4ne ''x'",
+        LineCase{"EmptyDescription", ReloadTable::Kemasan, "XY;", "XY", "",
+                 "Insert Into tblkemasan values('XY','')"},
+        LineCase{"TabsAndInnerSpacesStay", ReloadTable::Kemasan, "T1;\tinner  runs\t ", "T1",
+                 "\tinner  runs\t", "Insert Into tblkemasan values('T1','\tinner  runs\t')"},
+        LineCase{"Windows1252LettersAndEveryApostrophe", ReloadTable::Pelabuhan,
+                 "FRNCE;d'Anc\xF4ne ''x'", "FRNCE", "d'Anc\xF4ne ''x'",
                  "Insert Into tblpelabuhan values('FRNCE','d''Anc\xC3\xB4ne ''''x''')"},
-        LineCase{ReloadTable::Pelabuhan, "EURO1;\x80 \x9F \xFF", "EURO1", "\x80 \x9F \xFF",
-                 "Insert Into tblpelabuhan values('EURO1','\xE2\x82\xAC \xC5\xB8 \xC3\xBF')"}));
+        LineCase{"Windows1252HighRange", ReloadTable::Pelabuhan, "EURO1;\x80 \x9F \xFF", "EURO1",
+                 "\x80 \x9F \xFF",
+                 "Insert Into tblpelabuhan values('EURO1','\xE2\x82\xAC \xC5\xB8 \xC3\xBF')"}),
+    [](const testing::TestParamInfo<LineCase>& info) { return info.param.name; });
 
 TEST(ReloadTable, PackagingLineWithoutSemicolonIsRejected)
 {

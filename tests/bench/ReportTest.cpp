@@ -45,8 +45,7 @@ TEST(Report, TargetsAtTheirLimits)
     EXPECT_EQ("-16.7% PASS",
               verdictOf(verdicts, "ours: rows/s at 600,000 within 20% of rows/s at 60,000"));
     EXPECT_EQ("+10.1 MiB MISS",
-              verdictOf(verdicts,
-                        "ours: peak RSS at 600,000 within 10 MiB of peak RSS at 60,000"));
+              verdictOf(verdicts, "ours: peak RSS at 600,000 within 10 MiB of peak RSS at 60,000"));
 }
 
 TEST(Report, TargetsNotMeasuredSayNotApplicable)
@@ -59,7 +58,8 @@ TEST(Report, TargetsNotMeasuredSayNotApplicable)
     EXPECT_EQ("not measured n/a",
               verdictOf(verdicts, "ours: rows/s at 600,000 within 20% of rows/s at 60,000"));
     const std::string report = bench::formatReport(results);
-    EXPECT_NE(std::string::npos, report.find("|  200 | Tblkemasan | ours       |   0.1000 |")) << report;
+    EXPECT_NE(std::string::npos, report.find("|  200 | Tblkemasan | ours       |   0.1000 |"))
+        << report;
 }
 
 } // namespace
