@@ -67,9 +67,9 @@ void insertLines(const TableReload& table, TextFileInput& input, ProgressWindow&
             buildInsert(statement, table.insertPrefix, table.record(line));
             ExecuteSql(statement);
         } catch (const Error& error) {
-            throw Error(error.number(), std::string(table.fileName) + ':'
-                                            + std::to_string(input.lineNumber()) + ": "
-                                            + error.description());
+            throw Error(error.number(), std::string(table.fileName) + ':' +
+                                            std::to_string(input.lineNumber()) + ": " +
+                                            error.description());
         }
         window.proses(table.step);
     }

@@ -2,11 +2,13 @@
 
 #include <string>
 
-// Runs one statement on cnDatabase; errors travel to the caller.
+// Runs one statement on cnDatabase (creating it first if need be); errors travel to the caller.
 void ExecuteSql(const std::string& sql);
 
 // Reload Tblkemasan from tblkemasan.dat and TblPelabuhan from tblpelabuhan.dat, beside the
-// program. Each runs in one transaction: on any failure the table is left as it was and the
-// Error travels on.
+// program, showing the progress window meanwhile and a completion box after. Each runs in one
+// transaction: on any failure the table is left as it was, the progress window is hidden, no box
+// shows and the Error travels on with its number; one a data line caused names the file and line
+// ("tblkemasan.dat:12: ...").
 void UpdateTblKemasan();
 void UpdateTblPelabuhan();

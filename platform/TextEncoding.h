@@ -15,8 +15,8 @@ public:
 
 private:
     bool m_failed = false;
-    int m_pending = 0;           // continuation bytes still expected
-    unsigned char m_low = 0x80;  // allowed range of the next continuation byte
+    int m_pending = 0;          // continuation bytes still expected
+    unsigned char m_low = 0x80; // allowed range of the next continuation byte
     unsigned char m_high = 0xBF;
 };
 

@@ -16,8 +16,8 @@ constexpr char kUtf8Bom[] = {'\xEF', '\xBB', '\xBF'};
 
 [[noreturn]] void raiseUnreadable(const std::string& path, const QFile& file)
 {
-    throw Error(ErrorNumber::FileNotFound, "File cannot be read: '" + path + "' ("
-                                               + file.errorString().toStdString() + ")");
+    throw Error(ErrorNumber::FileNotFound,
+                "File cannot be read: '" + path + "' (" + file.errorString().toStdString() + ")");
 }
 
 } // namespace
@@ -57,8 +57,8 @@ struct TextFileInput::Impl
         bool bom = false;
         while (fill()) {
             if (seen == 0)
-                bom = size >= sizeof kUtf8Bom && std::equal(kUtf8Bom, kUtf8Bom + sizeof kUtf8Bom,
-                                                            chunk.data());
+                bom = size >= sizeof kUtf8Bom &&
+                      std::equal(kUtf8Bom, kUtf8Bom + sizeof kUtf8Bom, chunk.data());
             seen += size;
             if (!validator.feed(chunk.data(), size))
                 break;

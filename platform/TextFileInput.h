@@ -7,7 +7,7 @@
 #include <string>
 
 namespace ErrorNumber {
-inline constexpr std::int32_t FileNotFound = 53;       // also raised for a file that cannot be read
+inline constexpr std::int32_t FileNotFound = 53; // also raised for a file that cannot be read
 inline constexpr std::int32_t InputPastEndOfFile = 62;
 } // namespace ErrorNumber
 

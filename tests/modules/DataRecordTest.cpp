@@ -77,15 +77,6 @@ TEST(DataRecord, PelabuhanCodeIsTheFirstFiveCharacters)
     }
 }
 
-TEST(DataRecord, SemicolonFarIntoALongLine)
-{
-    const std::string code(40'000, 'c');
-    const std::string description(60'000, 'd');
-    const DataRecord record = kemasanRecord(code + ";" + description);
-    EXPECT_EQ(record.code.size(), code.size());
-    EXPECT_EQ(record.description.size(), description.size());
-}
-
 struct InsertCase
 {
     std::string prefix;
@@ -96,9 +87,11 @@ struct InsertCase
 TEST(DataRecord, InsertDoublesEveryApostropheInBothValues)
 {
     const std::vector<InsertCase> cases = {
-        {"Insert Into tblkemasan values('", {"BX", "Box of 'large' size"},
+        {"Insert Into tblkemasan values('",
+         {"BX", "Box of 'large' size"},
          "Insert Into tblkemasan values('BX','Box of ''large'' size')"},
-        {"Insert Into tblpelabuhan values('", {"ABCDE", "Harbour"},
+        {"Insert Into tblpelabuhan values('",
+         {"ABCDE", "Harbour"},
          "Insert Into tblpelabuhan values('ABCDE','Harbour')"},
         {"P('", {"", ""}, "P('','')"},
         {"P('", {"O'K", "'''"}, "P('O''K','''''''')"},

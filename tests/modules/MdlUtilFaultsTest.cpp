@@ -77,15 +77,6 @@ TEST_F(MdlUtilFaults, OverLongCodeIsRefusedWithItsLineNumber)
     EXPECT_EQ(kemasan(), kOldKemasan);
 }
 
-TEST_F(MdlUtilFaults, FiveCharactersFitTextFiveWhateverTheirBytes)
-{
-    writeData("tblpelabuhan.dat", "\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89;six letters\r\n");
-
-    UpdateTblPelabuhan();
-
-    EXPECT_EQ(pelabuhan(), (Rows{{"\u00C9\u00C9\u00C9\u00C9\u00C9", "six letters"}}));
-}
-
 TEST_F(MdlUtilFaults, ApostrophesInACodeAreStoredAsWritten)
 {
     writeData("tblkemasan.dat", "O';it's\r\n'';two\r\n");
@@ -123,7 +114,7 @@ TEST_F(MdlUtilFaults, RunsLeaveNoFileOpen)
 {
     writeData("tblkemasan.dat", "AA;one\r\nBB;two\r\n");
     writeData("tblpelabuhan.dat", "PORT1;one\r\n");
-    UpdateTblKemasan();  // first use may open what stays open for good (fonts, journal)
+    UpdateTblKemasan(); // first use may open what stays open for good (fonts, journal)
     UpdateTblPelabuhan();
     const std::size_t before = openFileHandles();
 

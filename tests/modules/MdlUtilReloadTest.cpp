@@ -18,37 +18,14 @@ TEST_F(MdlUtilReload, ReplacesBothTablesAndReportsEachInTurn)
     EXPECT_FALSE(windowVisible());
 }
 
-TEST_F(MdlUtilReload, KemasanRecordShapes)
-{
-    writeData("tblkemasan.dat",
-              ";Empty code\r\n"
-              "EC;\r\n"
-              "MS;a;b; c \r\n"
-              "IN;  two  inner   runs  \r\n"
-              "TB;\tTabbed\t\r\n"
-              " X; spaced code\r\n"
-              "NE;no final line end");
-
-    UpdateTblKemasan();
-
-    EXPECT_EQ(kemasan(), (Rows{{"", "Empty code"},
-                               {" X", "spaced code"},
-                               {"EC", ""},
-                               {"IN", "two  inner   runs"},
-                               {"MS", "a;b; c"},
-                               {"NE", "no final line end"},
-                               {"TB", "\tTabbed\t"}}));
-}
-
 TEST_F(MdlUtilReload, PelabuhanRecordShapesWithEveryLineEnd)
 {
     // LF, then an empty line closed by a lone CR, CR LF, a lone CR, and no final line end.
-    writeData("tblpelabuhan.dat",
-              "AB;Port\n"
-              "\r"
-              "NOSEMI no separator \r\n"
-              "IDJKT; a ;b\r"
-              "TAB01;\tquay\t");
+    writeData("tblpelabuhan.dat", "AB;Port\n"
+                                  "\r"
+                                  "NOSEMI no separator \r\n"
+                                  "IDJKT; a ;b\r"
+                                  "TAB01;\tquay\t");
 
     UpdateTblPelabuhan();
 
@@ -70,10 +47,19 @@ TEST_F(MdlUtilReload, StoresTextAsUnicodeWhateverTheFileEncoding)
 {
     const std::vector<EncodingCase> cases = {
         {"windows-1252", "SDG45;45\xB0 caf\xE9\r\n", {{"SDG45", "45\u00B0 caf\u00E9"}}},
-        {"utf-8", "\xC3\x89" "COLE;\xC3\x89" "cole \xC2\xB0\r\n", {{"\u00C9COLE", "\u00C9cole \u00B0"}}},
-        {"utf-8 with bom", "\xEF\xBB\xBF\xC3\x89" "COLE;\xC3\x89" "cole\r\n",
+        {"utf-8",
+         "\xC3\x89"
+         "COLE;\xC3\x89"
+         "cole \xC2\xB0\r\n",
+         {{"\u00C9COLE", "\u00C9cole \u00B0"}}},
+        {"utf-8 with bom",
+         "\xEF\xBB\xBF\xC3\x89"
+         "COLE;\xC3\x89"
+         "cole\r\n",
          {{"\u00C9COLE", "\u00C9cole"}}},
-        {"one byte short of utf-8", "\xC3\x89" "COLE;x\r\nSECND;\xE9",
+        {"one byte short of utf-8",
+         "\xC3\x89"
+         "COLE;x\r\nSECND;\xE9",
          {{"SECND", "\u00E9"}, {"\u00C3\u2030COL", "x"}}},
     };
     for (const EncodingCase& c : cases) {

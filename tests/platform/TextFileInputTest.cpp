@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr std::size_t kChunk = 64 * 1024;  // the reader's chunk size: boundaries are tested
+constexpr std::size_t kChunk = 64 * 1024; // the reader's chunk size: boundaries are tested
 
 void writeBytes(const std::string& path, const std::string& bytes)
 {
@@ -36,8 +36,9 @@ std::vector<std::string> readBytes(const std::string& bytes)
 
 std::size_t openFileHandles()
 {
-    return static_cast<std::size_t>(std::distance(
-        std::filesystem::directory_iterator("/proc/self/fd"), std::filesystem::directory_iterator()));
+    return static_cast<std::size_t>(
+        std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                      std::filesystem::directory_iterator()));
 }
 
 using Lines = std::vector<std::string>;
@@ -219,7 +220,7 @@ TEST(TextFileInput, ClosesItsFileWhenItGoes)
     const std::size_t before = openFileHandles();
     for (int run = 0; run < 100; ++run) {
         TextFileInput input(dir.file("f.dat"));
-        input.readLine();  // left part-way on purpose
+        input.readLine(); // left part-way on purpose
     }
     for (int run = 0; run < 100; ++run)
         EXPECT_THROW(TextFileInput(dir.file("missing.dat")), Error);
