@@ -34,6 +34,7 @@ public:
     static Database open(const std::string& path, const std::string& password,
                          std::chrono::milliseconds busyWait = DefaultBusyWait);
 
+    // A moved-from Database may only be assigned to or destroyed.
     Database(Database&&) noexcept;
     Database& operator=(Database&&) noexcept;
     ~Database();

@@ -34,11 +34,12 @@ class JetLexer
 public:
     explicit JetLexer(std::string_view sql) : m_sql(sql) {}
 
+    // The next token, End once the text is used up.
     Token next();
+    // The token next() will return; the reference lasts until that call.
     const Token& peek();
     // The statement text from offset on.
     std::string_view textFrom(std::size_t offset) const { return m_sql.substr(offset); }
-    std::string_view sql() const { return m_sql; }
 
 private:
     Token scan();

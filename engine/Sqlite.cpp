@@ -81,11 +81,6 @@ void Statement::bindInt64(int index, std::int64_t value)
     checkBind(sqlite3_bind_int64(m_stmt.get(), index, value));
 }
 
-void Statement::bindDouble(int index, double value)
-{
-    checkBind(sqlite3_bind_double(m_stmt.get(), index, value));
-}
-
 void Statement::bindNull(int index)
 {
     checkBind(sqlite3_bind_null(m_stmt.get(), index));

@@ -62,7 +62,6 @@ public:
     void bindText(int index, std::string_view text);
     void bindBlob(int index, std::string_view bytes);
     void bindInt64(int index, std::int64_t value);
-    void bindDouble(int index, double value);
     void bindNull(int index);
 
     int columnCount() const;
