@@ -67,11 +67,11 @@ void drawTick(QPainter& painter, qreal size)
     const qreal width = std::max(2.0, size * 0.14);
     // A dark rim keeps the tick apart from the grey it crosses.
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(0x70, 0x00, 0x00), width + std::max(1.0, size / 24.0),
-                        Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(QColor(0x70, 0x00, 0x00), width + std::max(1.0, size / 24.0), Qt::SolidLine,
+                        Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(tick);
-    painter.setPen(QPen(QColor(0xe0, 0x10, 0x10), width, Qt::SolidLine, Qt::RoundCap,
-                        Qt::RoundJoin));
+    painter.setPen(
+        QPen(QColor(0xe0, 0x10, 0x10), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(tick);
 }
 

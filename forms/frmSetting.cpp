@@ -27,8 +27,7 @@ constexpr std::int32_t kInternalError = 51;
 
 // Runs one click handler: nothing it raises crosses the Qt event boundary; an error goes to
 // the unhandled-error report, which ends the program. busy keeps a second press out meanwhile.
-template <typename Handler>
-void runClick(bool& busy, Handler&& handler)
+template <typename Handler> void runClick(bool& busy, Handler&& handler)
 {
     if (busy)
         return;
@@ -58,8 +57,8 @@ QPushButton* makeButton(const QString& caption, const char* name, QWidget* paren
 
 frmSetting::frmSetting(QWidget* parent)
     // Qt::Tool keeps the window off the taskbar; the hints give a title with a close box only.
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmSetting"));
     setWindowTitle(QStringLiteral("Patch"));
@@ -91,7 +90,8 @@ frmSetting::frmSetting(QWidget* parent)
     setTabOrder(cmdOk, cmdCancel);
     txtFolderZEMO->setFocus();
 
-    connect(cmdOk, &QPushButton::clicked, this, [this] { runClick(m_busy, [this] { cmdOk_Click(); }); });
+    connect(cmdOk, &QPushButton::clicked, this,
+            [this] { runClick(m_busy, [this] { cmdOk_Click(); }); });
     connect(Command1, &QPushButton::clicked, this,
             [this] { runClick(m_busy, [this] { Command1_Click(); }); });
     connect(cmdCancel, &QPushButton::clicked, this,

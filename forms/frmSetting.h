@@ -31,7 +31,7 @@ private:
     QPushButton* cmdOk;
     QPushButton* cmdCancel;
 
-    // Set while a click handler runs: message boxes and the progress window spin nested event
-    // loops, and no second press may start inside a run.
+    // Set while a click handler runs: the message boxes of a run spin nested event loops, and
+    // no press that arrives there may start a second run inside the first.
     bool m_busy = false;
 };

@@ -46,8 +46,7 @@ protected:
         setProgressWindowProvider([]() -> ProgressWindow& { return Loading::instance(); });
     }
 
-    template <typename Widget>
-    Widget& control(const char* name)
+    template <typename Widget> Widget& control(const char* name)
     {
         auto* widget = dialog.findChild<Widget*>(QString::fromLatin1(name));
         if (widget == nullptr)
@@ -116,7 +115,8 @@ protected:
 
     static std::vector<MessageBoxCall> bothCompletions()
     {
-        return {completion("TblKemasan telah di Update"), completion("TblPelabuhan telah di Update")};
+        return {completion("TblKemasan telah di Update"),
+                completion("TblPelabuhan telah di Update")};
     }
 
     TempDir programDir;

@@ -10,8 +10,7 @@ namespace {
 // Runs the application's event loop until something ends it, with start queued to run in it;
 // returns the loop's exit code. A guard ends a loop nothing else ends, so a fault fails the
 // case instead of hanging it.
-template <typename Start>
-int execWith(QObject& context, Start&& start)
+template <typename Start> int execWith(QObject& context, Start&& start)
 {
     constexpr int kNothingEndedIt = 99;
     QTimer::singleShot(0, &context, std::forward<Start>(start));
@@ -34,7 +33,7 @@ TEST_F(frmSettingTest, BrowsePutsTheChosenFileIntoThePathBox)
     };
     const Case cases[] = {
         {"/data/tandera/Kolvarin.mdb", "/data/tandera/Kolvarin.mdb"},
-        {"", "/lama/Kolvarin.mdb"},  // a cancelled dialog leaves the text as it was
+        {"", "/lama/Kolvarin.mdb"}, // a cancelled dialog leaves the text as it was
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer);
@@ -71,7 +70,8 @@ TEST_F(frmSettingTest, EscapePressesTutupWhichEndsTheProgramWithStatusZero)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     QSignalSpy tutup(&button("cmdCancel"), &QPushButton::clicked);
 
-    const int status = execWith(dialog, [this] { QTest::keyClick(&txtFolderZEMO(), Qt::Key_Escape); });
+    const int status =
+        execWith(dialog, [this] { QTest::keyClick(&txtFolderZEMO(), Qt::Key_Escape); });
 
     EXPECT_EQ(0, status);
     EXPECT_EQ(1, tutup.count());

@@ -88,7 +88,8 @@ TEST_F(frmSettingTest, WindowCarriesTheIconAtThreeSizes)
 
 TEST_F(frmSettingTest, EveryControlUsesTheWindowFont)
 {
-    for (const char* name : {"Frame1", "Label1", "txtFolderZEMO", "Command1", "cmdOk", "cmdCancel"}) {
+    for (const char* name :
+         {"Frame1", "Label1", "txtFolderZEMO", "Command1", "cmdOk", "cmdCancel"}) {
         SCOPED_TRACE(name);
         const QFont font = control<QWidget>(name).font();
         EXPECT_EQ(QStringLiteral("MS Sans Serif"), font.family());
@@ -124,8 +125,8 @@ TEST_F(frmSettingTest, OkIsTheOnlyDefaultButton)
 TEST_F(frmSettingTest, PathBoxStartsEmptyAndTakesAPathOfAnyLength)
 {
     EXPECT_EQ(QString(), txtFolderZEMO().text());
-    const QString longPath = QStringLiteral("/data/") + QString(70000, QLatin1Char('x'))
-                             + QStringLiteral("/Kolvarin.mdb");
+    const QString longPath = QStringLiteral("/data/") + QString(70000, QLatin1Char('x')) +
+                             QStringLiteral("/Kolvarin.mdb");
     txtFolderZEMO().setText(longPath);
     EXPECT_EQ(longPath.size(), txtFolderZEMO().text().size());
 }

@@ -16,7 +16,8 @@ const std::vector<std::string> kKemasanY = {"DD;Empat"};
 const std::vector<std::string> kPelabuhanY = {"IDYYY;Pelabuhan Y"};
 
 const std::vector<std::string> kRowsKemasanX = {
-    "AA|Satu", "BB|Dua", "CC|Keterangan yang jauh lebih panjang dari lima puluh huruf, karena memo"};
+    "AA|Satu", "BB|Dua",
+    "CC|Keterangan yang jauh lebih panjang dari lima puluh huruf, karena memo"};
 const std::vector<std::string> kRowsPelabuhanX = {"IDAAA|Pelabuhan A", "IDBBB|Pelabuhan B"};
 const std::vector<std::string> kRowsKemasanY = {"DD|Empat"};
 const std::vector<std::string> kRowsPelabuhanY = {"IDYYY|Pelabuhan Y"};
@@ -34,8 +35,9 @@ std::int64_t lineCount(const std::string& path)
 TEST_F(frmSettingTest, OkReloadsBothTablesFromTheShippedDataFiles)
 {
     for (const char* name : {"tblkemasan.dat", "tblpelabuhan.dat"}) {
-        ASSERT_TRUE(QFile::copy(QStringLiteral(TANDERA_SOURCE_DIR "/data/") + QString::fromLatin1(name),
-                                QString::fromStdString(programDir.file(name))));
+        ASSERT_TRUE(
+            QFile::copy(QStringLiteral(TANDERA_SOURCE_DIR "/data/") + QString::fromLatin1(name),
+                        QString::fromStdString(programDir.file(name))));
     }
     TempDir folder;
     const std::string database = makeDatabase(folder);
@@ -80,7 +82,7 @@ TEST_F(frmSettingTest, AFailedOpenEndsTheRunAfterItsMessage)
 {
     writeDataFiles(kKemasanX, kPelabuhanX);
     TempDir folder;
-    pressOk(folder.file("Kolvarin.mdb"));  // passes the name check, but there is no such file
+    pressOk(folder.file("Kolvarin.mdb")); // passes the name check, but there is no such file
 
     ASSERT_EQ(1u, boxes.calls().size());
     EXPECT_EQ(MessageBoxFlag::Critical, boxes.calls()[0].flags);
@@ -199,7 +201,8 @@ TEST(frmSettingDeathTest, OkWithAnEmptyPathDoesNothingAtAll)
             RecordedErrorReports reports;
             frmSetting dialog;
             dialog.findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
-            const bool nothing = !cnDatabaseExists() && boxes.calls().empty() && reports.errors().empty();
+            const bool nothing =
+                !cnDatabaseExists() && boxes.calls().empty() && reports.errors().empty();
             std::_Exit(nothing ? 0 : 1);
         },
         testing::ExitedWithCode(0), "");
