@@ -7,6 +7,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <stdexcept>
 
 extern char** environ;
@@ -68,7 +69,9 @@ std::string runSelf(const std::vector<std::string>& arguments)
     posix_spawn_file_actions_adddup2(actions.get(), writeEnd.get(), STDOUT_FILENO);
     posix_spawn_file_actions_addclose(actions.get(), readEnd.get());
 
-    const std::string self = "/proc/self/exe";
+    // The resolved name rather than /proc/self/exe itself, which a profiler running this
+    // program (valgrind) would resolve to its own binary.
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
     std::vector<std::string> texts = {"tandera-bench"};
     texts.insert(texts.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
