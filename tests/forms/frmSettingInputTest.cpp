@@ -77,18 +77,6 @@ TEST_F(frmSettingTest, EscapePressesTutupWhichEndsTheProgramWithStatusZero)
     EXPECT_EQ(1, tutup.count());
 }
 
-TEST_F(frmSettingTest, TutupEndsTheProgramWhileOtherWindowsStayOpen)
-{
-    // Another top-level window (as the hidden progress window is) must not keep it running.
-    QWidget other;
-    other.show();
-    dialog.show();
-
-    const int status = execWith(dialog, [this] { button("cmdCancel").click(); });
-
-    EXPECT_EQ(0, status);
-}
-
 TEST_F(frmSettingTest, TheCloseBoxEndsTheProgramLikeTutup)
 {
     dialog.show();
