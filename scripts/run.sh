@@ -6,5 +6,10 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh build
 mkdir -p demo
+# An empty file is no database (sqlite3 leaves one behind when asked about a missing file);
+# anything else is the operator's and stays as it is.
+if [ -f demo/Kolvarin.mdb ] && [ ! -s demo/Kolvarin.mdb ]; then
+    rm demo/Kolvarin.mdb
+fi
 [ -e demo/Kolvarin.mdb ] || build/tools/tandera-makedemo demo/Kolvarin.mdb
 exec build/tandera-patch
