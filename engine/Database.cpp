@@ -94,12 +94,8 @@ Database Database::open(const std::string& path, const std::string& password,
         // FULL: a committed reload must survive a power cut; it costs one more sync per commit,
         // and the program commits a whole table at once.
         execSql(db.get(), "PRAGMA synchronous = FULL");
-        // 11 MiB of page cache holds the primary-key index of a 600,000-row table. A reload
-        // inserts its codes in file order, which is random to the index: once the index outgrows
-        // the cache (2 MiB by default), nearly every insert writes one page
-        // out and reads another back, and the reload slows by half. Larger buys little speed for
-        // memory the tool never otherwise needs.
-        execSql(db.get(), "PRAGMA cache_size = -11264");
+        execSql(db.get(),
+                ("PRAGMA cache_size = -" + std::to_string(format::PageCacheKiB)).c_str());
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, path, {});
     }
