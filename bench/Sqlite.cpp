@@ -1,5 +1,7 @@
 #include "bench/Sqlite.h"
 
+#include "engine/DatabaseFormat.h"
+
 #include <stdexcept>
 
 namespace bench {
@@ -12,6 +14,8 @@ SqliteHandle openSqlite(const std::string& path)
     if (rc != SQLITE_OK)
         throw std::runtime_error("cannot open " + path + ": " +
                                  (raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)));
+    // The floors store the table as the engine does, page cache included.
+    exec(db.get(), "PRAGMA cache_size = -" + std::to_string(engine::format::PageCacheKiB));
     return db;
 }
 
