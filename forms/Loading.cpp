@@ -108,8 +108,9 @@ void Loading::Show()
 void Loading::Hide()
 {
     // Input that came in since the last paint is still queued: drain it while it is blocked.
+    // The bar is not redrawn first: the window is about to go, and Show() draws it afresh.
     if (m_blocker && m_paintingEnabled)
-        paintNow();
+        QCoreApplication::processEvents();
     hide();
     m_blocker.reset();
 }
