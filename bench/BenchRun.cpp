@@ -6,6 +6,7 @@
 
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <stdexcept>
@@ -50,17 +51,31 @@ std::vector<CaseResult> runBench(const BenchOptions& options)
         std::filesystem::create_directories(directory);
         writeDataSet(directory.string(), size);
 
+        // Rounds go case by case in turn, each in a fresh process, so that a stretch of slow
+        // machine falls on every case alike instead of on whichever case it happened to meet.
         const int rounds = options.rounds.value_or(roundsFor(size));
-        for (const BenchCase benchCase : options.cases) {
-            std::cerr << "tandera-bench: " << size << " lines, " << nameOf(benchCase) << ", "
-                      << rounds << " rounds ... " << std::flush;
-            const std::string output = runSelf(
-                {"--measure", std::string(nameOf(benchCase)), "--sizes", std::to_string(size),
-                 "--rounds", std::to_string(rounds), "--directory", directory.string()});
-            CaseResult result{size, benchCase, parseMeasurement(output)};
-            std::cerr << summarize(result.measurement.seconds).median << " s\n";
-            results.push_back(std::move(result));
+        const std::size_t first = results.size();
+        for (const BenchCase benchCase : options.cases)
+            results.push_back(CaseResult{size, benchCase, {}});
+        for (int round = 0; round < rounds; ++round) {
+            for (std::size_t index = first; index < results.size(); ++index) {
+                CaseResult& result = results[index];
+                const std::string output =
+                    runSelf({"--measure", std::string(nameOf(result.benchCase)), "--sizes",
+                             std::to_string(size), "--rounds", "1", "--directory",
+                             directory.string()});
+                const Measurement measured = parseMeasurement(output);
+                Measurement& total = result.measurement;
+                total.seconds.insert(total.seconds.end(), measured.seconds.begin(),
+                                     measured.seconds.end());
+                total.peakKiB = std::max(total.peakKiB, measured.peakKiB);
+                total.rows = measured.rows;
+                total.characters = measured.characters;
+            }
         }
+        for (std::size_t index = first; index < results.size(); ++index)
+            std::cerr << "tandera-bench: " << size << " lines, " << nameOf(results[index].benchCase)
+                      << ": " << summarize(results[index].measurement.seconds).median << " s\n";
         checkSameWork(size, results);
         std::filesystem::remove_all(directory);
     }

@@ -17,8 +17,12 @@ OursReload::OursReload(const std::string& dataDirectory, bool windowPainted)
     setProgramDirectoryForTests(dataDirectory);
     setMessageBoxHandler([this](const MessageBoxCall& call) { m_prompts.push_back(call.prompt); });
     setProgressWindowProvider([]() -> ProgressWindow& { return Loading::instance(); });
-    // Made before the first round, so that no round pays for building the window.
-    Loading::instance().setPaintingEnabled(windowPainted);
+    // Built and shown once before the first round, so that no round pays for building the
+    // window or for its first paint (fonts, style, backing store): costs a program meets once.
+    Loading& window = Loading::instance();
+    window.setPaintingEnabled(windowPainted);
+    window.Show();
+    window.Hide();
 }
 
 OursReload::~OursReload()
