@@ -1,8 +1,8 @@
 #include "bench/Floors.h"
 
-#include "bench/LineReader.h"
 #include "bench/Sqlite.h"
-#include "bench/Windows1252.h"
+#include "modules/DataRecord.h"
+#include "platform/TextFileInput.h"
 
 namespace bench {
 
@@ -14,20 +14,13 @@ void runBoundFloor(sqlite3* db, const std::string& dataPath, ReloadTable table)
     alterToMemo(db, table);
     const StatementHandle insert =
         prepare(db, "insert into " + std::string(texts.createdTable) + " values(?1, ?2)");
-    LineReader reader(dataPath);
-    std::string_view line;
-    std::string code;
-    std::string description;
-    while (reader.next(line)) {
-        const Record record = splitLine(table, line);
-        code.clear();
-        description.clear();
-        appendWindows1252AsUtf8(code, record.code);
-        appendWindows1252AsUtf8(description, record.description);
-        sqlite3_bind_text(insert.get(), 1, code.data(), static_cast<int>(code.size()),
-                          SQLITE_STATIC);
-        sqlite3_bind_text(insert.get(), 2, description.data(), static_cast<int>(description.size()),
-                          SQLITE_STATIC);
+    TextFileInput input(dataPath);
+    while (!input.atEnd()) {
+        const DataRecord record = recordOf(table, input.readLine());
+        sqlite3_bind_text(insert.get(), 1, record.code.data(),
+                          static_cast<int>(record.code.size()), SQLITE_STATIC);
+        sqlite3_bind_text(insert.get(), 2, record.description.data(),
+                          static_cast<int>(record.description.size()), SQLITE_STATIC);
         check(db, sqlite3_step(insert.get()), "insert into " + std::string(texts.tableName));
         sqlite3_reset(insert.get());
     }

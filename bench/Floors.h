@@ -10,8 +10,8 @@ namespace bench {
 
 // What the reload costs without the program around it, on a database already open. Each runs
 // in one transaction: the delete, the memo step, then one insert per line of dataPath, read and
-// split as the program reads and splits it; any failure rolls back and raises
-// std::runtime_error (std::invalid_argument for a packaging line without ";").
+// split by the program's own reader and record rules; any failure rolls back and raises
+// std::runtime_error, or the program's Error for a line it rejects.
 
 // The program's statement texts, one sqlite3_exec each: what any tool that sends text pays.
 void runTextFloor(sqlite3* db, const std::string& dataPath, ReloadTable table);

@@ -1,9 +1,5 @@
 #include "bench/ReloadTable.h"
 
-#include "bench/Windows1252.h"
-
-#include <stdexcept>
-
 namespace bench {
 namespace {
 
@@ -29,14 +25,6 @@ constexpr ReloadTexts kPelabuhan = {
     R"(("KDPORT" VARCHAR(5) NOT NULL, "nmport" LONGTEXT, PRIMARY KEY ("KDPORT")))",
 };
 
-std::string_view trimSpaces(std::string_view text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 } // namespace
 
 const ReloadTexts& textsOf(ReloadTable table)
@@ -44,35 +32,9 @@ const ReloadTexts& textsOf(ReloadTable table)
     return table == ReloadTable::Kemasan ? kKemasan : kPelabuhan;
 }
 
-Record splitLine(ReloadTable table, std::string_view line)
+DataRecord recordOf(ReloadTable table, std::string_view line)
 {
-    const auto semicolon = line.find(';');
-    if (table == ReloadTable::Kemasan && semicolon == std::string_view::npos)
-        throw std::invalid_argument("a packaging line without ';'");
-    const std::string_view rest =
-        semicolon == std::string_view::npos ? line : line.substr(semicolon + 1);
-    const std::string_view code =
-        table == ReloadTable::Kemasan ? line.substr(0, semicolon) : line.substr(0, 5);
-    return {std::string(code), std::string(trimSpaces(rest))};
-}
-
-std::string insertStatement(ReloadTable table, const Record& record)
-{
-    const std::string_view prefix = textsOf(table).insertPrefix;
-    std::string sql;
-    sql.reserve(prefix.size() + record.code.size() + 2 * record.description.size() + 8);
-    sql += prefix;
-    appendWindows1252AsUtf8(sql, record.code);
-    sql += "','";
-    std::string_view rest = record.description;
-    for (auto quote = rest.find('\''); quote != std::string_view::npos; quote = rest.find('\'')) {
-        appendWindows1252AsUtf8(sql, rest.substr(0, quote + 1));
-        sql += '\'';
-        rest.remove_prefix(quote + 1);
-    }
-    appendWindows1252AsUtf8(sql, rest);
-    sql += "')";
-    return sql;
+    return table == ReloadTable::Kemasan ? kemasanRecord(line) : pelabuhanRecord(line);
 }
 
 } // namespace bench

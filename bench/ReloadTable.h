@@ -1,6 +1,7 @@
 #pragma once
 
-#include <string>
+#include "modules/DataRecord.h"
+
 #include <string_view>
 
 namespace bench {
@@ -28,18 +29,8 @@ struct ReloadTexts
 
 const ReloadTexts& textsOf(ReloadTable table);
 
-// A data line split as the reload splits it: code and description, both still Windows-1252
-// bytes, the description trimmed of spaces (tabs stay). A Kemasan line without ";" raises
-// std::invalid_argument, as the program rejects it.
-struct Record
-{
-    std::string code;
-    std::string description;
-};
-Record splitLine(ReloadTable table, std::string_view line);
-
-// The insert text the program sends for a record: prefix + code + "','" + description with
-// every "'" doubled + "')", converted to UTF-8 on the way.
-std::string insertStatement(ReloadTable table, const Record& record);
+// A data line of table's file split into code and description as the program splits it; the
+// views point into line. A packaging line without ";" raises Error 5.
+DataRecord recordOf(ReloadTable table, std::string_view line);
 
 } // namespace bench

@@ -1,6 +1,7 @@
 #include "bench/Floors.h"
 
 #include "bench/Sqlite.h"
+#include "engine/Error.h"
 #include "tests/support/TempDir.h"
 #include "tools/DemoDatabase.h"
 
@@ -70,7 +71,7 @@ TEST_P(Floors, FailureLeavesTheOldRows)
 
     EXPECT_THROW(
         GetParam()(db.get(), writeData("AA;one\r\nno semicolon\r\n"), ReloadTable::Kemasan),
-        std::invalid_argument);
+        Error);
     EXPECT_EQ(before, rowsOf(db.get(), "Tblkemasan"));
 }
 
