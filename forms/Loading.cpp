@@ -118,7 +118,10 @@ void Loading::Hide()
 void Loading::proses(const std::string& Pars)
 {
     advance(Pars);
-    if (m_blocker && m_paintingEnabled && m_sincePaint.hasExpired(PaintInterval))
+    if (!m_blocker || !m_paintingEnabled || ++m_callsSinceClockCheck < ClockCheckCalls)
+        return;
+    m_callsSinceClockCheck = 0;
+    if (m_sincePaint.hasExpired(PaintInterval))
         paintNow();
 }
 

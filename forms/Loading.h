@@ -20,6 +20,9 @@ class Loading final : public QWidget, public ProgressWindow
 {
 public:
     static constexpr int PaintInterval = 30;  // milliseconds
+    // Calls between two looks at the clock: reading it costs more than a line's progress step
+    // on some machines, and a few hundred lines take well under a millisecond.
+    static constexpr int ClockCheckCalls = 256;
 
     // The program's one instance, created hidden on first use and deleted while the
     // application object is destroyed. Needs the QApplication to exist.
@@ -51,5 +54,6 @@ private:
     ProgressBar* ProgressBar1;
     std::optional<InputBlocker> m_blocker;
     QElapsedTimer m_sincePaint;
+    int m_callsSinceClockCheck = 0;
     bool m_paintingEnabled = true;
 };

@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QThread>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -110,6 +111,21 @@ protected:
         return QObject::event(event);
     }
 };
+
+// The bar is drawn anew once a paint interval has passed, but not on every call.
+TEST(LoadingWindow, RedrawsTheBarOncePerPaintIntervalOfWork)
+{
+    Loading window;
+    window.Show();
+    window.proses("1");
+    EXPECT_EQ(window.progressBar1().value(), 0);  // drawn when shown, not per call
+
+    QThread::msleep(Loading::PaintInterval + 10);
+    for (int call = 1; call < Loading::ClockCheckCalls; ++call)
+        window.proses("0");
+    EXPECT_EQ(window.progressBar1().value(), 1'000);
+    window.Hide();
+}
 
 TEST(LoadingWindow, ShowingProcessesPendingEventsUnlessPaintingIsOff)
 {
