@@ -136,20 +136,21 @@ void Loading::advance(const std::string& Pars)
         return;
     }
 
+    // The margin's round trip never changes, and the value's is the same in both steps (nothing
+    // writes the bar between them), so each is worked out once.
+    static const double margin = leadingNumber(numberToText(0.3));
+    double current = 0;
     bool close = true;  // a failed sum or test goes on with the clamp
     resumeNext([&] {
-        close = leadingNumber(numberToText(ProgressBar1->Value())) + leadingNumber(numberToText(0.3))
-                >= 100.0;
+        current = leadingNumber(numberToText(ProgressBar1->Value()));
+        close = current + margin >= 100.0;
     });
     if (close) {
         resumeNext([&] { ProgressBar1->SetValue(ProgressBar::Max); });
         return;
     }
 
-    resumeNext([&] {
-        ProgressBar1->SetValue(
-            toSingle(leadingNumber(Pars) + leadingNumber(numberToText(ProgressBar1->Value()))));
-    });
+    resumeNext([&] { ProgressBar1->SetValue(toSingle(leadingNumber(Pars) + current)); });
 }
 
 void Loading::centreOnScreen()
