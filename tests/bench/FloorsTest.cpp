@@ -2,12 +2,12 @@
 
 #include "bench/Sqlite.h"
 #include "engine/Error.h"
+#include "tests/support/Files.h"
 #include "tests/support/TempDir.h"
 #include "tools/DemoDatabase.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -36,7 +36,7 @@ protected:
     std::string writeData(const std::string& bytes)
     {
         const std::string path = m_dir.file("data.dat");
-        std::ofstream(path, std::ios::binary) << bytes;
+        writeFile(path, bytes);
         return path;
     }
     bench::SqliteHandle open() { return bench::openSqlite(m_dir.file("Kolvarin.mdb")); }

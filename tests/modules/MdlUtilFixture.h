@@ -7,13 +7,12 @@
 #include "modules/MdlUtil.h"
 #include "platform/ProgressWindow.h"
 #include "tests/support/Seams.h"
+#include "tests/support/Files.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <utility>
@@ -58,7 +57,7 @@ protected:
 
     void writeData(const std::string& name, const std::string& bytes) const
     {
-        std::ofstream(dataPath(name), std::ios::binary) << bytes;
+        writeFile(dataPath(name), bytes);
     }
 
     // Every row of the table through a connection of its own, sorted by code.
@@ -90,13 +89,6 @@ protected:
         }
         ADD_FAILURE() << "no error was raised";
         return Error(0, {});
-    }
-
-    static std::size_t openFileHandles()
-    {
-        return static_cast<std::size_t>(
-            std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
-                          std::filesystem::directory_iterator()));
     }
 
 private:

@@ -1,5 +1,7 @@
 #include "tests/modules/MdlUtilFixture.h"
 
+#include <filesystem>
+
 namespace {
 
 using MdlUtilReload = MdlUtilFixture;

@@ -1,22 +1,17 @@
 #include "platform/TextFileInput.h"
 
+#include "tests/support/Files.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 namespace {
 
 constexpr std::size_t kChunk = 64 * 1024; // the reader's chunk size: boundaries are tested
-
-void writeBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 std::vector<std::string> readAll(const std::string& path)
 {
@@ -30,15 +25,8 @@ std::vector<std::string> readAll(const std::string& path)
 std::vector<std::string> readBytes(const std::string& bytes)
 {
     TempDir dir;
-    writeBytes(dir.file("input.dat"), bytes);
+    writeFile(dir.file("input.dat"), bytes);
     return readAll(dir.file("input.dat"));
-}
-
-std::size_t openFileHandles()
-{
-    return static_cast<std::size_t>(
-        std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
-                      std::filesystem::directory_iterator()));
 }
 
 using Lines = std::vector<std::string>;
@@ -91,7 +79,7 @@ TEST(TextFileInput, ReadsLinesLongerThanAnyBuffer)
 TEST(TextFileInput, CountsLinesFromOne)
 {
     TempDir dir;
-    writeBytes(dir.file("n.dat"), "a\r\n\r\nc");
+    writeFile(dir.file("n.dat"), "a\r\n\r\nc");
     TextFileInput input(dir.file("n.dat"));
     EXPECT_EQ(input.lineNumber(), 0);
     for (std::int64_t expected = 1; expected <= 3; ++expected) {
@@ -202,7 +190,7 @@ TEST(TextFileInput, UnreadableFileRaises53NamingThePath)
 TEST(TextFileInput, ReadingPastTheEndRaises62)
 {
     TempDir dir;
-    writeBytes(dir.file("one.dat"), "only\r\n");
+    writeFile(dir.file("one.dat"), "only\r\n");
     TextFileInput input(dir.file("one.dat"));
     EXPECT_EQ(input.readLine(), "only");
     try {
@@ -216,7 +204,7 @@ TEST(TextFileInput, ReadingPastTheEndRaises62)
 TEST(TextFileInput, ClosesItsFileWhenItGoes)
 {
     TempDir dir;
-    writeBytes(dir.file("f.dat"), "a\r\nb\r\n");
+    writeFile(dir.file("f.dat"), "a\r\nb\r\n");
     const std::size_t before = openFileHandles();
     for (int run = 0; run < 100; ++run) {
         TextFileInput input(dir.file("f.dat"));
