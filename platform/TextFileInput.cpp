@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr std::size_t kChunkSize = 64 * 1024;
+constexpr std::size_t kChunkSize = TextFileInput::ChunkSize;
 constexpr char kUtf8Bom[] = {'\xEF', '\xBB', '\xBF'};
 
 [[noreturn]] void raiseUnreadable(const std::string& path, const QFile& file)

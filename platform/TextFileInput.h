@@ -2,6 +2,7 @@
 
 #include "engine/Error.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -19,6 +20,10 @@ inline constexpr std::int32_t InputPastEndOfFile = 62;
 class TextFileInput
 {
 public:
+    // The reader takes the file in pieces of this many bytes; a line may straddle any number of
+    // them (the fuzz target for the reader puts its input across such a boundary).
+    static constexpr std::size_t ChunkSize = 64 * 1024;
+
     // Opens path and reads it through once to settle its encoding, in fixed-size chunks, so
     // memory never grows with the file. Raises Error 53 naming the full path when the file is
     // missing ("File not found: '<path>'") or cannot be read.
