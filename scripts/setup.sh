@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libsqlite3-dev fonts-dejavu-core
     libgtest-dev libgmock-dev
     xvfb xauth xdotool sqlite3
+    dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()
