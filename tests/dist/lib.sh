@@ -26,10 +26,20 @@ start_logged() {
     app_pid=$!
 }
 
-# Waits for a message box (a window titled $1 other than the dialog), then closes it.
+# Waits for a message box titled $1, then closes it; an error report (a second window titled
+# Patch) instead ends the case at once with the report's text.
 answer_box() {
-    local box
-    box=$(wait_window "$1" 300 "$dialog") || fail "no message box titled $1"
+    local box tries=3000
+    while ((tries-- > 0)); do
+        if box=$(visible_window "$1" "$dialog"); then
+            break
+        fi
+        if visible_window Patch "$dialog" >/dev/null; then
+            fail "an error report instead of $1: $(tail -n 1 "$work/messages")"
+        fi
+        sleep 0.1
+    done
+    [ -n "$box" ] || fail "no message box titled $1"
     press "$box" Return
     wait_until 10 window_gone "$box" || fail "the message box titled $1 stayed"
 }
