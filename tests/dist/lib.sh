@@ -44,6 +44,15 @@ answer_box() {
     wait_until 10 window_gone "$box" || fail "the message box titled $1 stayed"
 }
 
+# Fails unless the menu entry $1 claims the dialog's window: on X11 desktops match a window to
+# its entry by the StartupWMClass the entry names, which must be the window's WM_CLASS instance.
+check_window_class() {
+    local wanted
+    wanted=$(sed -n 's/^StartupWMClass=//p' "$1")
+    xprop -id "$dialog" WM_CLASS | grep -qF "= \"$wanted\"," \
+        || fail "WM_CLASS $(xprop -id "$dialog" WM_CLASS) is not the menu entry's $wanted"
+}
+
 # The README's run on the installed binary $1 (through its bin/ link): a demo database, both
 # completion messages, and afterwards one row per line of the data files beside the program.
 update_run() {
@@ -53,6 +62,7 @@ update_run() {
     "$makedemo" "$database"
     start_logged "$binary"
     dialog=$(wait_window Patch 30) || fail "the settings dialog did not appear"
+    check_window_class "$(dirname "$binary")/../share/applications/$app_id.desktop"
     type_text "$dialog" "$database"
     press "$dialog" Return
     answer_box Tandera
