@@ -40,7 +40,7 @@ for arguments in "-x" "--force" "-" "-f new.mdb" "new.mdb --help-me" "one.mdb tw
     run $arguments
     [ "$status" = 2 ] || fail "'$arguments': exit status $status, not 2"
     grep -q '^usage: tandera-makedemo' err || fail "'$arguments': no usage on stderr: $(cat err)"
-    [ -z "$(ls -A | grep -vx -e out -e err)" ] || fail "'$arguments': made $(ls -A)"
+    [ "$(ls -A)" = "$(printf 'err\nout')" ] || fail "'$arguments': made $(ls -A)"
 done
 
 # After "--" a name starting with '-' is a path.
