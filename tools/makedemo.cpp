@@ -17,17 +17,14 @@ namespace {
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("tandera-makedemo", text);
-}
-
 QString usage()
 {
-    return tr("usage: tandera-makedemo [--] <path of the new Kolvarin.mdb>\n"
-              "Makes the demo database at the path given; never overwrites a file.\n"
-              "  -h, --help  show this help and exit\n"
-              "  --          take the next argument as the path, even if it starts with '-'\n");
+    return QCoreApplication::translate(
+        "tandera-makedemo",
+        "usage: tandera-makedemo [--] <path of the new Kolvarin.mdb>\n"
+        "Makes the demo database at the path given; never overwrites a file.\n"
+        "  -h, --help  show this help and exit\n"
+        "  --          take the next argument as the path, even if it starts with '-'\n");
 }
 
 void printError(const QString& message)
@@ -43,20 +40,28 @@ std::optional<QString> obstacle(const std::filesystem::path& path, const QString
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::symlink_status(path, error);
     if (std::filesystem::is_directory(status))
-        return tr("%1 is a folder; give the path of a new file in it, such as %2.")
+        return QCoreApplication::translate(
+                   "tandera-makedemo",
+                   "%1 is a folder; give the path of a new file in it, such as %2.")
             .arg(shown, QString::fromStdString((path / "Kolvarin.mdb").string()));
     if (std::filesystem::is_regular_file(status) && std::filesystem::file_size(path, error) == 0 &&
         !error)
-        return tr("%1 is an empty file, not a database; delete it first, as tandera-makedemo "
-                  "never overwrites a file.")
+        return QCoreApplication::translate(
+                   "tandera-makedemo",
+                   "%1 is an empty file, not a database; delete it first, as tandera-makedemo "
+                   "never overwrites a file.")
             .arg(shown);
     if (std::filesystem::exists(status))
-        return tr("%1 already exists; tandera-makedemo never overwrites a file.").arg(shown);
+        return QCoreApplication::translate(
+                   "tandera-makedemo",
+                   "%1 already exists; tandera-makedemo never overwrites a file.")
+            .arg(shown);
 
     const std::filesystem::path parent =
         path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     if (!std::filesystem::is_directory(parent, error))
-        return tr("cannot make %1: the folder %2 does not exist.")
+        return QCoreApplication::translate("tandera-makedemo",
+                                           "cannot make %1: the folder %2 does not exist.")
             .arg(shown, QString::fromStdString(parent.string()));
     return std::nullopt;
 }
