@@ -17,6 +17,9 @@ int main(int argc, char** argv)
     // The application name, not a display name: Qt appends a display name to every window
     // title, and the message boxes' titles must stay exactly as given.
     QApplication::setApplicationName(QStringLiteral("Patch"));
+    QApplication::setApplicationVersion(QStringLiteral(TANDERA_VERSION));
+    // Ties the windows to the installed menu entry, whose icon and name the desktop shows.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TANDERA_APP_ID));
     QApplication::setWindowIcon(appIcon());
     // Closing a message box must not end the program: the settings dialog is a tool window,
     // which Qt does not count as a reason to keep running. Only Tutup, the close box and the

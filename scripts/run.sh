@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, makes the demo database demo/Kolvarin.mdb if there is none,
-# and starts the program (the sample data files sit beside it in build/).
+# Installs what is missing, builds the program and the demo maker (not the tests), makes the demo
+# database demo/Kolvarin.mdb if there is none, and starts the program (the sample data files sit
+# beside it in build/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-scripts/build.sh build
+TANDERA_TARGETS="tandera-patch tandera-makedemo" scripts/build.sh build
 mkdir -p demo
 # An empty file is no database (sqlite3 leaves one behind when asked about a missing file);
 # anything else is the operator's and stays as it is.

@@ -6,7 +6,8 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-qpa-plugins libsqlite3-dev fonts-dejavu-core
     libgtest-dev libgmock-dev
-    xvfb xauth xdotool sqlite3
+    xvfb xauth xdotool x11-utils sqlite3
+    dpkg-dev file lintian desktop-file-utils appstream
     clang libclang-rt-dev
 )
 

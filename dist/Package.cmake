@@ -1,0 +1,25 @@
+# The Debian package: `cpack -G DEB` in a build folder makes tandera-patch_<version>_<arch>.deb
+# from the install rules (dist/CMakeLists.txt) under /usr. Included from the top level, after
+# every install rule.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TANDERA_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_SECTION database)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The first line is the synopsis; CPack indents the rest as the extended description.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "reload the packaging and port tables of the Tandera database
+Patch opens the password-protected Tandera database Kolvarin.mdb and reloads
+its two reference tables, packaging kinds (Tblkemasan) and ports
+(TblPelabuhan), from the data files in /usr/lib/tandera-patch/. Each reload is
+all or nothing. Every text the operator sees is Indonesian.")
+# Depends from the program's libraries (dpkg-shlibdeps), plus Qt's platform plugins: libqt6gui6
+# only recommends them, and without them the window cannot open.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)
