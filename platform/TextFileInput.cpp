@@ -37,19 +37,10 @@ enum class Encoding
     Utf16Be
 };
 
-std::string translated(const char* text, const std::string& path)
+// A translated text with the path for its %1.
+std::string withPath(const QString& text, const std::string& path)
 {
-    return QCoreApplication::translate("TextFileInput", text)
-        .arg(QString::fromStdString(path))
-        .toStdString();
-}
-
-std::string translatedAtLine(const char* text, const std::string& path, std::int64_t line)
-{
-    return QCoreApplication::translate("TextFileInput", text)
-        .arg(QString::fromStdString(path))
-        .arg(line)
-        .toStdString();
+    return text.arg(QString::fromStdString(path)).toStdString();
 }
 
 [[noreturn]] void raiseUnreadable(const std::string& path, int error)
@@ -120,13 +111,18 @@ struct TextFileInput::Impl
         if (::fstat(fd, &atOpen) != 0)
             raiseUnreadable(path, errno);
         if (!S_ISREG(atOpen.st_mode))
-            throw Error(ErrorNumber::FileNotFound, translated("Not a regular file: '%1'", path));
+            throw Error(
+                ErrorNumber::FileNotFound,
+                withPath(QCoreApplication::translate("TextFileInput", "Not a regular file: '%1'"),
+                         path));
     }
 
     [[noreturn]] void raiseChanged() const
     {
         throw Error(ErrorNumber::FileChanged,
-                    translated("The file changed while it was read: '%1'", path));
+                    withPath(QCoreApplication::translate(
+                                 "TextFileInput", "The file changed while it was read: '%1'"),
+                             path));
     }
 
     void seek(off_t to)
@@ -216,16 +212,21 @@ struct TextFileInput::Impl
         position = size = 0;
     }
 
-    [[noreturn]] void raiseLine(const char* text) const
+    // Raises Error 321 for the line being read; text has %1 for the path and %2 for the line.
+    [[noreturn]] void raiseLine(const QString& text) const
     {
-        throw Error(ErrorNumber::InvalidFileFormat, translatedAtLine(text, path, lineNumber + 1));
+        // One arg() call for both, so a '%' in the path is never taken for a place marker.
+        const QString description =
+            text.arg(QString::fromStdString(path), QString::number(lineNumber + 1));
+        throw Error(ErrorNumber::InvalidFileFormat, description.toStdString());
     }
 
     void append(const char* begin, const char* end)
     {
         const auto count = static_cast<std::size_t>(end - begin);
         if (std::memchr(begin, '\0', count))
-            raiseLine("%1:%2: the line holds a NUL character");
+            raiseLine(QCoreApplication::translate("TextFileInput",
+                                                  "%1:%2: the line holds a NUL character"));
         switch (encoding) {
         case Encoding::Windows1252:
             appendWindows1252AsUtf8(line, begin, count);
@@ -236,7 +237,8 @@ struct TextFileInput::Impl
         case Encoding::Utf16Le:
         case Encoding::Utf16Be:
             if (std::memchr(begin, kUndecodable, count))
-                raiseLine("%1:%2: the line is not valid UTF-16");
+                raiseLine(QCoreApplication::translate("TextFileInput",
+                                                      "%1:%2: the line is not valid UTF-16"));
             break;
         case Encoding::Utf8:
             break;
@@ -250,7 +252,9 @@ struct TextFileInput::Impl
         if (encoding != Encoding::Utf8Mixed)
             return;
         if (!lineValidator.valid())
-            raiseLine("%1:%2: the line is not valid UTF-8, though other lines of the file are");
+            raiseLine(QCoreApplication::translate(
+                "TextFileInput",
+                "%1:%2: the line is not valid UTF-8, though other lines of the file are"));
         lineValidator = Utf8Validator();
     }
 };
