@@ -83,9 +83,11 @@ void reload(const TableReload& table)
     connection.BeginTrans();
     ProgressWindow* shown = nullptr;
     try {
+        // Opened before the delete so that a file that cannot be a data file (missing, a FIFO,
+        // a folder, a device) is refused before anything is written.
+        TextFileInput input(ProgramDirectory() + kPathSeparator + std::string(table.fileName));
         ExecuteSql(std::string(table.deleteStatement));
         ExecuteSql(std::string(table.alterStatement));
-        TextFileInput input(ProgramDirectory() + kPathSeparator + std::string(table.fileName));
         shown = &progressWindow();
         shown->Show();
         insertLines(table, input, *shown);

@@ -1,6 +1,9 @@
 #include "platform/TextEncoding.h"
 
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -51,58 +54,170 @@ constexpr std::array<Utf8Sequence, 128> makeHighHalf()
 
 constexpr std::array<Utf8Sequence, 128> kHighHalf = makeHighHalf();
 
+void appendUtf8(std::string& out, char32_t codePoint)
+{
+    if (codePoint < 0x10000) {
+        const Utf8Sequence sequence = encode(codePoint);
+        out.append(sequence.bytes.data(), sequence.size);
+        return;
+    }
+    const char bytes[] = {
+        static_cast<char>(0xF0 | (codePoint >> 18)),
+        static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F)),
+        static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)),
+        static_cast<char>(0x80 | (codePoint & 0x3F)),
+    };
+    out.append(bytes, sizeof bytes);
+}
+
+// The index of the first byte from i on that is not ASCII, or size; eight bytes at a time,
+// since data files are mostly ASCII.
+std::size_t skipAscii(const char* data, std::size_t i, std::size_t size)
+{
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    for (std::uint64_t word = 0; i + sizeof word <= size; i += sizeof word) {
+        std::memcpy(&word, data + i, sizeof word);
+        if (const std::uint64_t high = word & kHighBits) {
+            if constexpr (std::endian::native == std::endian::little)
+                return i + static_cast<std::size_t>(std::countr_zero(high)) / 8;
+            break;
+        }
+    }
+    while (i < size && static_cast<unsigned char>(data[i]) < 0x80)
+        ++i;
+    return i;
+}
+
+bool isHighSurrogate(char16_t value)
+{
+    return value >= 0xD800 && value <= 0xDBFF;
+}
+
+bool isLowSurrogate(char16_t value)
+{
+    return value >= 0xDC00 && value <= 0xDFFF;
+}
+
 } // namespace
 
 bool Utf8Validator::feed(const char* data, std::size_t size)
 {
-    for (std::size_t i = 0; i < size && !m_failed; ++i) {
-        const auto byte = static_cast<unsigned char>(data[i]);
-        if (m_pending > 0) {
-            if (byte < m_low || byte > m_high) {
-                m_failed = true;
+    // The state lives in locals meanwhile: the bytes, being chars, could alias the members,
+    // which would keep the compiler from holding them in registers.
+    bool failed = m_failed;
+    bool multibyte = m_multibyte;
+    int pending = m_pending;
+    unsigned char low = m_low;
+    unsigned char high = m_high;
+    std::size_t i = 0;
+    while (i < size && !(failed && multibyte)) {
+        if (pending == 0) {
+            i = skipAscii(data, i, size);
+            if (i == size)
                 break;
-            }
-            m_low = 0x80;
-            m_high = 0xBF;
-            --m_pending;
-            continue;
         }
-        if (byte < 0x80)
-            continue;
+        const auto byte = static_cast<unsigned char>(data[i++]);
+        if (pending > 0) {
+            const bool continues = byte >= low && byte <= high;
+            low = 0x80;
+            high = 0xBF;
+            if (continues) {
+                multibyte = multibyte || pending == 1;
+                --pending;
+                continue;
+            }
+            // The sequence is cut short; this byte may start the next one.
+            failed = true;
+            pending = 0;
+            if (byte < 0x80)
+                continue;
+        }
         // Lead bytes, with the narrowed ranges that rule out overlong forms, surrogates and
         // code points past U+10FFFF.
         if (byte >= 0xC2 && byte <= 0xDF) {
-            m_pending = 1;
+            pending = 1;
         } else if (byte == 0xE0) {
-            m_pending = 2;
-            m_low = 0xA0;
+            pending = 2;
+            low = 0xA0;
         } else if (byte == 0xED) {
-            m_pending = 2;
-            m_high = 0x9F;
+            pending = 2;
+            high = 0x9F;
         } else if (byte >= 0xE1 && byte <= 0xEF) {
-            m_pending = 2;
+            pending = 2;
         } else if (byte == 0xF0) {
-            m_pending = 3;
-            m_low = 0x90;
+            pending = 3;
+            low = 0x90;
         } else if (byte >= 0xF1 && byte <= 0xF3) {
-            m_pending = 3;
+            pending = 3;
         } else if (byte == 0xF4) {
-            m_pending = 3;
-            m_high = 0x8F;
+            pending = 3;
+            high = 0x8F;
         } else {
-            m_failed = true;
+            failed = true;
         }
     }
-    return !m_failed;
+    m_failed = failed;
+    m_multibyte = multibyte;
+    m_pending = pending;
+    m_low = low;
+    m_high = high;
+    return !failed;
+}
+
+void Utf16Decoder::feed(const char* data, std::size_t size, std::string& out)
+{
+    std::size_t i = 0;
+    if (m_haveByte && size > 0) {
+        const auto second = static_cast<unsigned char>(data[0]);
+        unit(m_bigEndian ? char16_t(m_byte << 8 | second) : char16_t(second << 8 | m_byte), out);
+        m_haveByte = false;
+        i = 1;
+    }
+    for (; i + 1 < size; i += 2) {
+        const auto first = static_cast<unsigned char>(data[i]);
+        const auto second = static_cast<unsigned char>(data[i + 1]);
+        unit(m_bigEndian ? char16_t(first << 8 | second) : char16_t(second << 8 | first), out);
+    }
+    if (i < size) {
+        m_byte = static_cast<unsigned char>(data[i]);
+        m_haveByte = true;
+    }
+}
+
+void Utf16Decoder::finish(std::string& out)
+{
+    if (m_high != 0)
+        out += kUndecodable;
+    if (m_haveByte)
+        out += kUndecodable;
+    m_high = 0;
+    m_haveByte = false;
+}
+
+void Utf16Decoder::unit(char16_t value, std::string& out)
+{
+    if (m_high != 0) {
+        const char16_t high = m_high;
+        m_high = 0;
+        if (isLowSurrogate(value)) {
+            appendUtf8(out, 0x10000 + ((char32_t(high) - 0xD800) << 10) + (value - 0xDC00));
+            return;
+        }
+        out += kUndecodable;
+    }
+    if (isHighSurrogate(value))
+        m_high = value;
+    else if (isLowSurrogate(value))
+        out += kUndecodable;
+    else
+        appendUtf8(out, value);
 }
 
 void appendWindows1252AsUtf8(std::string& out, const char* data, std::size_t size)
 {
     std::size_t runStart = 0;
-    for (std::size_t i = 0; i < size; ++i) {
+    for (std::size_t i = skipAscii(data, 0, size); i < size; i = skipAscii(data, i + 1, size)) {
         const auto byte = static_cast<unsigned char>(data[i]);
-        if (byte < 0x80)
-            continue;
         out.append(data + runStart, i - runStart);
         const Utf8Sequence& sequence = kHighHalf[byte - 0x80];
         out.append(sequence.bytes.data(), sequence.size);

@@ -2,22 +2,79 @@
 
 #include "platform/TextEncoding.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QCoreApplication>
 #include <QString>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <system_error>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// The file is read twice: once through to settle its encoding, then line by line. Between and
+// during both, every read is checked against what fstat found at the open (size, change and
+// modification times) and the bytes read against that size, so a file truncated, grown or
+// rewritten under the reader raises an Error instead of handing out part of one version.
 
 namespace {
 
 constexpr std::size_t kChunkSize = TextFileInput::ChunkSize;
-constexpr char kUtf8Bom[] = {'\xEF', '\xBB', '\xBF'};
+constexpr unsigned char kUtf16LeBom[] = {0xFF, 0xFE};
+constexpr unsigned char kUtf16BeBom[] = {0xFE, 0xFF};
+constexpr std::size_t kUtf8BomSize = 3;
 
-[[noreturn]] void raiseUnreadable(const std::string& path, const QFile& file)
+enum class Encoding
 {
-    throw Error(ErrorNumber::FileNotFound,
-                "File cannot be read: '" + path + "' (" + file.errorString().toStdString() + ")");
+    Windows1252,
+    Utf8,
+    Utf8Mixed,
+    Utf16Le,
+    Utf16Be
+};
+
+// A translated text with the path for its %1.
+std::string withPath(const QString& text, const std::string& path)
+{
+    return text.arg(QString::fromStdString(path)).toStdString();
+}
+
+[[noreturn]] void raiseUnreadable(const std::string& path, int error)
+{
+    throw Error(ErrorNumber::FileNotFound, "File cannot be read: '" + path + "' (" +
+                                               std::generic_category().message(error) + ")");
+}
+
+bool startsWith(const std::vector<char>& bytes, std::size_t size, const unsigned char (&bom)[2])
+{
+    return size >= 2 && static_cast<unsigned char>(bytes[0]) == bom[0] &&
+           static_cast<unsigned char>(bytes[1]) == bom[1];
+}
+
+class FileDescriptor
+{
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+bool sameTime(const timespec& a, const timespec& b)
+{
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
 }
 
 } // namespace
@@ -25,69 +82,187 @@ constexpr char kUtf8Bom[] = {'\xEF', '\xBB', '\xBF'};
 struct TextFileInput::Impl
 {
     std::string path;
-    QFile file;
-    std::vector<char> chunk = std::vector<char>(kChunkSize);
+    std::optional<FileDescriptor> file;
+    struct stat atOpen = {};
+    off_t offset = 0; // where the next read starts
+    bool fileEnded = false;
+    std::vector<char> raw = std::vector<char>(kChunkSize);
+    std::string decoded; // UTF-16 only: the raw chunk as UTF-8
+    std::optional<Utf16Decoder> utf16;
+    const char* data = nullptr;
     std::size_t position = 0;
     std::size_t size = 0;
     bool endOfFile = false;
-    bool utf8 = false;
+    Encoding encoding = Encoding::Utf8;
+    Utf8Validator lineValidator;
     std::string line;
     std::int64_t lineNumber = 0;
 
-    // Reads the next chunk once the current one is used up; false at the end of the file.
+    void open()
+    {
+        // O_NONBLOCK so that opening a FIFO returns at once instead of waiting for a writer.
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
+            if (errno == ENOENT)
+                throw Error(ErrorNumber::FileNotFound, "File not found: '" + path + "'");
+            raiseUnreadable(path, errno);
+        }
+        file.emplace(fd);
+        if (::fstat(fd, &atOpen) != 0)
+            raiseUnreadable(path, errno);
+        if (!S_ISREG(atOpen.st_mode))
+            throw Error(
+                ErrorNumber::FileNotFound,
+                withPath(QCoreApplication::translate("TextFileInput", "Not a regular file: '%1'"),
+                         path));
+    }
+
+    [[noreturn]] void raiseChanged() const
+    {
+        throw Error(ErrorNumber::FileChanged,
+                    withPath(QCoreApplication::translate(
+                                 "TextFileInput", "The file changed while it was read: '%1'"),
+                             path));
+    }
+
+    void seek(off_t to)
+    {
+        if (::lseek(file->get(), to, SEEK_SET) != to)
+            raiseUnreadable(path, errno);
+        offset = to;
+        fileEnded = false;
+    }
+
+    // Reads the next raw chunk; 0 at the end of the file, which must be where it was at the open.
+    std::size_t readRaw()
+    {
+        ssize_t count = 0;
+        do
+            count = ::read(file->get(), raw.data(), raw.size());
+        while (count < 0 && errno == EINTR);
+        if (count < 0)
+            raiseUnreadable(path, errno);
+        offset += count;
+        struct stat now = {};
+        if (::fstat(file->get(), &now) != 0)
+            raiseUnreadable(path, errno);
+        if (now.st_size != atOpen.st_size || !sameTime(now.st_mtim, atOpen.st_mtim) ||
+            !sameTime(now.st_ctim, atOpen.st_ctim) || offset > atOpen.st_size ||
+            (count == 0 && offset != atOpen.st_size))
+            raiseChanged();
+        fileEnded = count == 0;
+        return static_cast<std::size_t>(count);
+    }
+
+    // Makes the next chunk of text current once the current one is used up; false at the end.
     bool fill()
     {
-        if (endOfFile)
-            return false;
-        const qint64 count = file.read(chunk.data(), static_cast<qint64>(chunk.size()));
-        if (count < 0)
-            raiseUnreadable(path, file);
-        position = 0;
-        size = static_cast<std::size_t>(count);
-        endOfFile = count == 0;
+        position = size = 0;
+        while (size == 0 && !fileEnded) {
+            const std::size_t count = readRaw();
+            if (utf16) {
+                decoded.clear();
+                if (count > 0)
+                    utf16->feed(raw.data(), count, decoded);
+                else
+                    utf16->finish(decoded);
+                data = decoded.data();
+                size = decoded.size();
+            } else {
+                data = raw.data();
+                size = count;
+            }
+        }
+        endOfFile = size == 0;
         return !endOfFile;
     }
 
-    // Reads the whole file once; leaves the encoding decided and the file back at its start
-    // (past a BOM).
+    // Reads the file through once (or up to a UTF-16 byte order mark) and leaves it at the
+    // start of its text, the encoding settled.
     void settleEncoding()
     {
-        Utf8Validator validator;
-        std::size_t seen = 0;
-        bool bom = false;
-        while (fill()) {
-            if (seen == 0)
-                bom = size >= sizeof kUtf8Bom &&
-                      std::equal(kUtf8Bom, kUtf8Bom + sizeof kUtf8Bom, chunk.data());
-            seen += size;
-            if (!validator.feed(chunk.data(), size))
-                break;
+        fill();
+        const bool littleEndian = startsWith(raw, size, kUtf16LeBom);
+        if (littleEndian || startsWith(raw, size, kUtf16BeBom)) {
+            encoding = littleEndian ? Encoding::Utf16Le : Encoding::Utf16Be;
+            utf16.emplace(!littleEndian);
+            decoded.reserve(raw.size() * 3 / 2 + 4);
+            seek(sizeof kUtf16LeBom);
+            endOfFile = false;
+            position = size = 0;
+            return;
         }
-        utf8 = validator.valid() && endOfFile;
-        if (!file.seek(utf8 && bom ? qint64(sizeof kUtf8Bom) : 0))
-            raiseUnreadable(path, file);
+        const bool utf8Bom = size >= kUtf8BomSize &&
+                             std::equal(raw.data(), raw.data() + kUtf8BomSize, "\xEF\xBB\xBF");
+        Utf8Validator validator;
+        bool more = size > 0;
+        while (more) {
+            validator.feed(data, size);
+            if (!validator.valid() && validator.sawMultibyte())
+                break;
+            more = fill();
+        }
+        // A byte order mark is a well-formed sequence too: with one, malformed bytes are refused.
+        if (validator.valid())
+            encoding = Encoding::Utf8;
+        else
+            encoding = validator.sawMultibyte() ? Encoding::Utf8Mixed : Encoding::Windows1252;
+        seek(utf8Bom && encoding != Encoding::Windows1252 ? off_t(kUtf8BomSize) : 0);
         endOfFile = false;
         position = size = 0;
     }
 
+    // Raises Error 321 for the line being read; text has %1 for the path and %2 for the line.
+    [[noreturn]] void raiseLine(const QString& text) const
+    {
+        // One arg() call for both, so a '%' in the path is never taken for a place marker.
+        const QString description =
+            text.arg(QString::fromStdString(path), QString::number(lineNumber + 1));
+        throw Error(ErrorNumber::InvalidFileFormat, description.toStdString());
+    }
+
     void append(const char* begin, const char* end)
     {
-        if (utf8)
-            line.append(begin, end);
-        else
-            appendWindows1252AsUtf8(line, begin, static_cast<std::size_t>(end - begin));
+        const auto count = static_cast<std::size_t>(end - begin);
+        if (std::memchr(begin, '\0', count))
+            raiseLine(QCoreApplication::translate("TextFileInput",
+                                                  "%1:%2: the line holds a NUL character"));
+        switch (encoding) {
+        case Encoding::Windows1252:
+            appendWindows1252AsUtf8(line, begin, count);
+            return;
+        case Encoding::Utf8Mixed:
+            lineValidator.feed(begin, count);
+            break;
+        case Encoding::Utf16Le:
+        case Encoding::Utf16Be:
+            if (std::memchr(begin, kUndecodable, count))
+                raiseLine(QCoreApplication::translate("TextFileInput",
+                                                      "%1:%2: the line is not valid UTF-16"));
+            break;
+        case Encoding::Utf8:
+            break;
+        }
+        line.append(begin, end);
+    }
+
+    // Checks the whole line once its end is found; a sequence a line end cuts short counts.
+    void finishLine()
+    {
+        if (encoding != Encoding::Utf8Mixed)
+            return;
+        if (!lineValidator.valid())
+            raiseLine(QCoreApplication::translate(
+                "TextFileInput",
+                "%1:%2: the line is not valid UTF-8, though other lines of the file are"));
+        lineValidator = Utf8Validator();
     }
 };
 
 TextFileInput::TextFileInput(const std::string& path) : m_impl(std::make_unique<Impl>())
 {
     m_impl->path = path;
-    const QString name = QString::fromStdString(path);
-    if (!QFileInfo::exists(name))
-        throw Error(ErrorNumber::FileNotFound, "File not found: '" + path + "'");
-    m_impl->file.setFileName(name);
-    if (!m_impl->file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        raiseUnreadable(path, m_impl->file);
+    m_impl->open();
     m_impl->settleEncoding();
     m_impl->fill();
 }
@@ -105,20 +280,21 @@ const std::string& TextFileInput::readLine()
     if (in.endOfFile)
         throw Error(ErrorNumber::InputPastEndOfFile, "Input past end of file: '" + in.path + "'");
     in.line.clear();
-    // Invariant between calls: unread bytes wait in the chunk, or the file is at its end.
+    // Invariant between calls: unread text waits in the chunk, or the file is at its end.
     while (in.position < in.size || in.fill()) {
-        const char* begin = in.chunk.data() + in.position;
-        const char* end = in.chunk.data() + in.size;
+        const char* begin = in.data + in.position;
+        const char* end = in.data + in.size;
         const char* stop = std::find_if(begin, end, [](char c) { return c == '\r' || c == '\n'; });
         in.append(begin, stop);
         in.position += static_cast<std::size_t>(stop - begin);
         if (stop == end)
             continue;
         ++in.position;
-        if (*stop == '\r' && (in.position < in.size || in.fill()) && in.chunk[in.position] == '\n')
+        if (*stop == '\r' && (in.position < in.size || in.fill()) && in.data[in.position] == '\n')
             ++in.position;
         break;
     }
+    in.finishLine();
     if (in.position == in.size)
         in.fill();
     ++in.lineNumber;

@@ -8,15 +8,28 @@
 #include <string>
 
 namespace ErrorNumber {
-inline constexpr std::int32_t FileNotFound = 53; // also raised for a file that cannot be read
+// Also raised for a file that cannot be read, and for one that is no regular file (a folder, a
+// FIFO, a device).
+inline constexpr std::int32_t FileNotFound = 53;
+// Device I/O error: the file changed (its size or times) while it was read, so what was read
+// is not one version of it.
+inline constexpr std::int32_t FileChanged = 57;
 inline constexpr std::int32_t InputPastEndOfFile = 62;
+// Invalid file format: a line that does not decode, or one that holds a NUL character.
+inline constexpr std::int32_t InvalidFileFormat = 321;
 } // namespace ErrorNumber
 
 // A data file opened for input, read one line at a time (RAII: closed when it goes).
 // A line ends at CR LF, LF or a lone CR; a line end that is the last thing in the file makes no
-// further line; a last line without a line end is a line. A file that is valid UTF-8 (a leading
-// BOM dropped) is read as UTF-8, any other as Windows-1252; lines come back as UTF-8.
-// Opening a missing or unreadable file raises an Error naming the path.
+// further line; a last line without a line end is a line. Lines come back as UTF-8, decoded by
+// the file's encoding:
+// - a UTF-16 byte order mark (either byte order) makes it UTF-16, its lines split in its text;
+// - a file that is UTF-8 throughout is UTF-8 (a leading BOM dropped);
+// - one with no well-formed multi-byte UTF-8 sequence anywhere is Windows-1252;
+// - one with both well-formed and malformed UTF-8 is refused at its first malformed line, as
+//   reading it either way would store some of its lines wrong.
+// A line holding a NUL character is refused, since every reader of a stored text stops there.
+// The file must stay as it was at the open until its end is read. Every Error names the path.
 class TextFileInput
 {
 public:
@@ -26,7 +39,8 @@ public:
 
     // Opens path and reads it through once to settle its encoding, in fixed-size chunks, so
     // memory never grows with the file. Raises Error 53 naming the full path when the file is
-    // missing ("File not found: '<path>'") or cannot be read.
+    // missing ("File not found: '<path>'"), cannot be read or is no regular file (refused at
+    // once, never waiting for a FIFO's writer), and Error 57 when it changes meanwhile.
     explicit TextFileInput(const std::string& path);
     ~TextFileInput();
     TextFileInput(const TextFileInput&) = delete;
@@ -34,7 +48,9 @@ public:
 
     bool atEnd() const;
     // The next line without its line end; valid until the next call. Raises Error 62 at the
-    // end of the file and Error 53 when reading fails.
+    // end of the file, Error 53 when reading fails, Error 57 when the file's size or times
+    // differ from those at the open, and Error 321 ("<path>:<line>: ...") for a line that does
+    // not decode or holds a NUL character.
     const std::string& readLine();
     // 1-based number of the line readLine() returned last.
     std::int64_t lineNumber() const;

@@ -1,6 +1,11 @@
 #include "tests/modules/MdlUtilFixture.h"
 
 #include "platform/TextFileInput.h"
+#include "tests/support/FifoWatchdog.h"
+
+#include <filesystem>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -41,6 +46,93 @@ TEST_F(MdlUtilFaults, MissingDataFileLeavesTheTableAsItWas)
     EXPECT_EQ(pelabuhan(), kOldPelabuhan);
     EXPECT_EQ(boxes(), std::vector<MessageBoxCall>{});
     EXPECT_FALSE(windowVisible());
+}
+
+// Guards against a data file that is a FIFO hanging the run with the database's write lock
+// held, and a device (here /dev/null) emptying the table as if it were an empty file.
+TEST_F(MdlUtilFaults, DataFileThatIsNoRegularFileIsRefusedAndNothingChanges)
+{
+    ASSERT_EQ(::mkfifo(dataPath("tblpelabuhan.dat").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/null", dataPath("tblkemasan.dat"));
+
+    const std::vector<std::pair<void (*)(), std::string>> runs = {
+        {UpdateTblPelabuhan, dataPath("tblpelabuhan.dat")},
+        {UpdateTblKemasan, dataPath("tblkemasan.dat")},
+    };
+    for (const auto& [run, path] : runs) {
+        FifoWatchdog watchdog(dataPath("tblpelabuhan.dat"));
+        const Error error = errorOf(run);
+        EXPECT_FALSE(watchdog.fired()) << path << " kept the reload waiting";
+        EXPECT_EQ(error.number(), ErrorNumber::FileNotFound);
+        EXPECT_NE(error.description().find("'" + path + "'"), std::string::npos)
+            << error.description();
+    }
+    EXPECT_EQ(pelabuhan(), kOldPelabuhan);
+    EXPECT_EQ(kemasan(), kOldKemasan);
+    EXPECT_EQ(boxes(), std::vector<MessageBoxCall>{});
+    EXPECT_FALSE(windowVisible());
+}
+
+// A progress window that cuts the data file short while the reload is at a given line.
+class TruncatingWindow : public ProgressWindow
+{
+public:
+    TruncatingWindow(std::string path, int atLine) : m_path(std::move(path)), m_atLine(atLine) {}
+    void Show() override {}
+    void Hide() override {}
+    void proses(const std::string&) override
+    {
+        if (++m_lines == m_atLine)
+            std::filesystem::resize_file(m_path, 100);
+    }
+
+private:
+    std::string m_path;
+    int m_atLine;
+    int m_lines = 0;
+};
+
+// Guards against the rows read so far being committed, with a completion box, when the data
+// file is truncated or rewritten while its reload runs.
+TEST_F(MdlUtilFaults, DataFileCutShortDuringTheReloadRollsBack)
+{
+    std::string bytes;
+    for (int line = 0; line < 20'000; ++line)
+        bytes += std::to_string(10000 + line) + ";Port " + std::to_string(line) + "\r\n";
+    writeData("tblpelabuhan.dat", bytes);
+    TruncatingWindow window(dataPath("tblpelabuhan.dat"), 10);
+    setProgressWindowProvider([&window]() -> ProgressWindow& { return window; });
+
+    const Error error = errorOf(UpdateTblPelabuhan);
+
+    EXPECT_EQ(error.number(), ErrorNumber::FileChanged);
+    EXPECT_NE(error.description().find("'" + dataPath("tblpelabuhan.dat") + "'"), std::string::npos)
+        << error.description();
+    EXPECT_EQ(pelabuhan(), kOldPelabuhan);
+    EXPECT_EQ(boxes(), std::vector<MessageBoxCall>{});
+}
+
+// Guards against a stray byte in a UTF-8 file, or a NUL, being stored wrong without a word.
+TEST_F(MdlUtilFaults, UndecodableOrNulLineIsRefusedNamingFileAndLine)
+{
+    using namespace std::string_literals;
+    const std::vector<std::pair<std::string, int>> cases = {
+        {"\xC3\x89"
+         "COLE;x\r\nSECND;\xE9",
+         2},
+        {"\xEF\xBB\xBFIDJKT;Jakarta\r\nIDSUB;Surabaya\r\nIDSRG;Semarang \x96 Jawa\r\n", 3},
+        {"IDJKT;Jakarta\r\nIDS\0B;Surabaya\r\n"s, 2},
+    };
+    for (const auto& [bytes, line] : cases) {
+        writeData("tblpelabuhan.dat", bytes);
+        const Error error = errorOf(UpdateTblPelabuhan);
+        EXPECT_EQ(error.number(), ErrorNumber::InvalidFileFormat);
+        const std::string where = dataPath("tblpelabuhan.dat") + ":" + std::to_string(line) + ":";
+        EXPECT_EQ(error.description().substr(0, where.size()), where) << error.description();
+        EXPECT_EQ(pelabuhan(), kOldPelabuhan);
+        EXPECT_FALSE(windowVisible());
+    }
+    EXPECT_EQ(boxes(), std::vector<MessageBoxCall>{});
 }
 
 TEST_F(MdlUtilFaults, RefusedInsertRollsBackAndNamesItsLine)

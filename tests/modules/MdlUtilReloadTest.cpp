@@ -1,5 +1,7 @@
 #include "tests/modules/MdlUtilFixture.h"
 
+#include "tests/support/Utf16Bytes.h"
+
 #include <filesystem>
 
 namespace {
@@ -59,10 +61,12 @@ TEST_F(MdlUtilReload, StoresTextAsUnicodeWhateverTheFileEncoding)
          "COLE;\xC3\x89"
          "cole\r\n",
          {{"\u00C9COLE", "\u00C9cole"}}},
-        {"one byte short of utf-8",
-         "\xC3\x89"
-         "COLE;x\r\nSECND;\xE9",
-         {{"SECND", "\u00E9"}, {"\u00C3\u2030COL", "x"}}},
+        {"utf-16 as notepad saves it",
+         utf16Bytes("\u00C9COLE;\u00C9cole \u00B0\r\nSECND;x\r\n"),
+         {{"SECND", "x"}, {"\u00C9COLE", "\u00C9cole \u00B0"}}},
+        {"utf-16 big endian",
+         utf16Bytes("\u00C9COLE;\u00C9cole\r\n", true),
+         {{"\u00C9COLE", "\u00C9cole"}}},
     };
     for (const EncodingCase& c : cases) {
         writeData("tblpelabuhan.dat", c.bytes);

@@ -2,6 +2,7 @@
 
 #include "tests/support/Files.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/Utf16Bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -113,7 +114,7 @@ TEST(TextFileInput, ReadsWindows1252AsUnicode)
         {"undefined 0x9D stays C1", "\x9D", "\u009D"},
         {"no-break space", "\xA0", "\u00A0"},
         {"y diaeresis 0xFF", "\xFF", "\u00FF"},
-        {"bom bytes in a 1252 file", "\xEF\xBB\xBF\xE9", "\u00EF\u00BB\u00BF\u00E9"},
+        {"a pair that could start utf-8", "\xC3 \xA9", "\u00C3 \u00A9"},
     };
     for (const EncodingCase& c : cases)
         EXPECT_EQ(readBytes(c.bytes), (Lines{c.utf8})) << c.name;
@@ -128,14 +129,123 @@ TEST(TextFileInput, ReadsUtf8WithOrWithoutBom)
     EXPECT_EQ(readBytes("\xEF\xBB\xBF\r\nx"), (Lines{"", "x"}));
 }
 
-TEST(TextFileInput, ValidatesTheWholeFileBeforeChoosingUtf8)
+// The error a file raises when read through, or a failure of the test when it raises none.
+Error errorReading(const std::string& path)
 {
-    // Valid UTF-8 up to a byte deep inside the file, past the first chunk: all of it is 1252.
-    const std::string lines(kChunk, '\n');
-    const Lines read = readBytes("caf\xC3\xA9" + lines + "\xE9");
-    ASSERT_EQ(read.size(), kChunk + 1);
-    EXPECT_EQ(read.front(), "caf\u00C3\u00A9");
-    EXPECT_EQ(read.back(), "\u00E9");
+    try {
+        readAll(path);
+    } catch (const Error& error) {
+        return error;
+    }
+    ADD_FAILURE() << "read " << path << " without an error";
+    return Error(0, {});
+}
+
+struct RefusedCase
+{
+    const char* name;
+    std::string bytes;
+    std::int64_t line;
+};
+
+// Each case must be refused with the number for a bad file format and a description that
+// starts with the full path and the line to blame.
+void expectRefusedAtLine(const std::vector<RefusedCase>& cases)
+{
+    for (const RefusedCase& c : cases) {
+        TempDir dir;
+        const std::string path = dir.file("input.dat");
+        writeFile(path, c.bytes);
+        const Error error = errorReading(path);
+        EXPECT_EQ(error.number(), ErrorNumber::InvalidFileFormat) << c.name;
+        const std::string where = path + ":" + std::to_string(c.line) + ":";
+        EXPECT_EQ(error.description().substr(0, where.size()), where)
+            << c.name << ": " << error.description();
+    }
+}
+
+// Guards against a file in UTF-8 with one stray byte being read whole as Windows-1252, which
+// stores every accented letter of every other line wrong without a word.
+TEST(TextFileInput, RefusesUtf8WithMalformedBytesAtTheFirstBadLine)
+{
+    const std::string manyLines(kChunk, '\n'); // pushes the bad byte past the first chunk
+    expectRefusedAtLine({
+        {"bad byte far past the utf-8", "caf\xC3\xA9" + manyLines + "\xE9", kChunk + 1},
+        {"bad byte before the utf-8", "ok\r\nS\xE9\r\n\xC3\x89\r\nbad \xE9\r\n", 2},
+        {"bom then a bad byte", "\xEF\xBB\xBF\xE9", 1},
+        {"bom then a bad line",
+         "\xEF\xBB\xBF"
+         "a\r\nb\r\nc\x80",
+         3},
+        {"sequence cut by a line end", "\xC3\xA9\r\n\xC3\r\n\xC3\xA9", 2},
+        {"sequence cut by the end of the file", "\xC3\xA9\r\nok\r\n\xE2\x82", 3},
+        {"overlong among utf-8", "\xE2\x82\xAC\n\xC0\xAF", 2},
+        {"surrogate among utf-8", "\xE2\x82\xAC\r\xED\xA0\x80", 2},
+    });
+}
+
+TEST(TextFileInput, LinesBeforeTheBadOneComeBackAsUtf8)
+{
+    TempDir dir;
+    writeFile(dir.file("mixed.dat"), "\xC3\x89"
+                                     "COLE;x\r\nSECND;\xE9\r\n");
+    TextFileInput input(dir.file("mixed.dat"));
+    EXPECT_EQ(input.readLine(), "\u00C9COLE;x");
+    EXPECT_THROW(input.readLine(), Error);
+}
+
+// Guards against a NUL being stored: every reader of the table sees the value cut there.
+TEST(TextFileInput, RefusesALineHoldingNul)
+{
+    using namespace std::string_literals;
+    expectRefusedAtLine({
+        {"nul in an ascii line", "A;one\r\nB;t\0wo\r\n"s, 2},
+        {"nul alone on a line", "\0"s, 1},
+        {"nul in a 1252 file", "caf\xE9\r\nx\r\n\r\n;\0\xE9"s, 4},
+        {"nul in a utf-8 file", "\xC3\xA9\n\0"s, 2},
+        {"nul past the first chunk", std::string(kChunk + 10, 'a') + "\0"s, 1},
+        {"nul in utf-16", utf16Bytes("a\r\nb"s + '\0' + "c"), 2},
+        {"utf-16 without a bom", utf16Bytes("ab;cd", false, false), 1},
+    });
+}
+
+// Guards against what Notepad saves as "Unicode" loading as garbage or failing on a duplicate
+// key made of NUL bytes.
+TEST(TextFileInput, ReadsUtf16WithByteOrderMarkInEitherOrder)
+{
+    const std::string text = "S\u00E3o Tom\u00E9;\u00B0 \u20AC \U0001F6A2";
+    const std::string lines = text + "\r\nA;one\nB;two\rC;three\r\n\r\nlast";
+    const Lines expected = {text, "A;one", "B;two", "C;three", "", "last"};
+    EXPECT_EQ(readBytes(utf16Bytes(lines)), expected);
+    EXPECT_EQ(readBytes(utf16Bytes(lines, true)), expected);
+    EXPECT_EQ(readBytes(utf16Bytes("")), Lines{});
+    EXPECT_EQ(readBytes(utf16Bytes("\r\n")), Lines{""});
+}
+
+TEST(TextFileInput, Utf16AcrossChunkBoundaries)
+{
+    // The text starts two bytes in, after the byte order mark, so the reader's chunks hold whole
+    // code units; this padding leaves one unit of room at the end of the first chunk.
+    const std::string padding(kChunk / 2 - 1, 'p');
+    const std::string ship = "\U0001F6A2";
+    EXPECT_EQ(readBytes(utf16Bytes(padding + ship + "x")), (Lines{padding + ship + "x"}));
+    EXPECT_EQ(readBytes(utf16Bytes(padding + "\r\nnext")), (Lines{padding, "next"}));
+    EXPECT_EQ(readBytes(utf16Bytes(padding + "\r\r\n", true)), (Lines{padding, ""}));
+}
+
+TEST(TextFileInput, RefusesUtf16ThatDoesNotDecode)
+{
+    const std::string high = "\x3D\xD8"; // a high surrogate, little endian
+    const std::string low("\x00\xDE", 2);
+    expectRefusedAtLine({
+        {"odd byte count", utf16Bytes("a\r\nb") + "c", 2},
+        {"odd byte after the last line end", utf16Bytes("a\r\n") + "c", 2},
+        {"high surrogate then a line end",
+         utf16Bytes("a\r\nb") + high + utf16Bytes("\r\nc", false, false), 2},
+        {"high surrogate at the end", utf16Bytes("a\nb") + high, 2},
+        {"low surrogate alone", utf16Bytes("ok") + low + utf16Bytes("\r\n", false, false), 1},
+        {"two high surrogates", utf16Bytes("\n\n") + high + high + low, 3},
+    });
 }
 
 TEST(TextFileInput, ReadsNotQuiteUtf8As1252)
