@@ -2,6 +2,7 @@
 
 #include "platform/TextEncoding.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
@@ -17,7 +18,9 @@ constexpr char kUtf8Bom[] = {'\xEF', '\xBB', '\xBF'};
 [[noreturn]] void raiseUnreadable(const std::string& path, const QFile& file)
 {
     throw Error(ErrorNumber::FileNotFound,
-                "File cannot be read: '" + path + "' (" + file.errorString().toStdString() + ")");
+                QCoreApplication::translate("TextFileInput", "File cannot be read: '%1' (%2)")
+                    .arg(QString::fromStdString(path), file.errorString())
+                    .toStdString());
 }
 
 } // namespace
@@ -84,7 +87,10 @@ TextFileInput::TextFileInput(const std::string& path) : m_impl(std::make_unique<
     m_impl->path = path;
     const QString name = QString::fromStdString(path);
     if (!QFileInfo::exists(name))
-        throw Error(ErrorNumber::FileNotFound, "File not found: '" + path + "'");
+        throw Error(ErrorNumber::FileNotFound,
+                    QCoreApplication::translate("TextFileInput", "File not found: '%1'")
+                        .arg(name)
+                        .toStdString());
     m_impl->file.setFileName(name);
     if (!m_impl->file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         raiseUnreadable(path, m_impl->file);
@@ -103,7 +109,10 @@ const std::string& TextFileInput::readLine()
 {
     Impl& in = *m_impl;
     if (in.endOfFile)
-        throw Error(ErrorNumber::InputPastEndOfFile, "Input past end of file: '" + in.path + "'");
+        throw Error(ErrorNumber::InputPastEndOfFile,
+                    QCoreApplication::translate("TextFileInput", "Input past end of file: '%1'")
+                        .arg(QString::fromStdString(in.path))
+                        .toStdString());
     in.line.clear();
     // Invariant between calls: unread bytes wait in the chunk, or the file is at its end.
     while (in.position < in.size || in.fill()) {

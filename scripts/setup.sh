@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libsqlite3-dev fonts-dejavu-core
     libgtest-dev libgmock-dev
     xvfb xauth xdotool sqlite3
+    qt6-l10n-tools qt6-translations-l10n locales
 )
 
 missing=()
@@ -22,3 +23,12 @@ if ((${#missing[@]})); then
     apt-get update -qq
     apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+
+# The locale tests run the program under Indonesian and German locales; a locale that is not
+# generated falls back to C, which would hide what they check.
+for locale in id_ID de_DE; do
+    if ! locale -a 2>/dev/null | grep -qx "$locale.utf8"; then
+        echo "Generating the locale $locale.UTF-8"
+        localedef -i "$locale" -c -f UTF-8 -A /usr/share/locale/locale.alias "$locale.UTF-8"
+    fi
+done
