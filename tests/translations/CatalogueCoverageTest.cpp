@@ -72,13 +72,16 @@ std::vector<Message> textsInTheSources()
     return readCatalogue(ts);
 }
 
-QSet<QString> placeholders(const QString& text)
+// The %1, %2, ... markers of a text, each once, in order.
+std::string placeholders(const QString& text)
 {
     static const QRegularExpression marker(QStringLiteral("%\\d+"));
-    QSet<QString> found;
+    QStringList found;
     for (const QRegularExpressionMatch& match : marker.globalMatch(text))
-        found.insert(match.captured());
-    return found;
+        found.append(match.captured());
+    found.sort();
+    found.removeDuplicates();
+    return found.join(QLatin1Char(' ')).toStdString();
 }
 
 std::string shown(const Message& message)
