@@ -120,7 +120,8 @@ std::string dataNote(const TableReload& table)
 }
 
 // Replaces the table's rows with the data file's, all or nothing: on any failure the rows are
-// rolled back, the progress window is hidden again and the error travels on unchanged.
+// rolled back, the progress window is hidden again and the error travels on with its number and
+// description, noting what became of the data.
 void reload(const TableReload& table)
 {
     Connection& connection = cnDatabase();
