@@ -1,7 +1,9 @@
 #include "forms/AppIcon.h"
 #include "forms/Loading.h"
 #include "forms/frmSetting.h"
+#include "platform/ProgramDirectory.h"
 #include "platform/ProgressWindow.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 
@@ -14,6 +16,8 @@ int main(int argc, char** argv)
     // Only the program's own path goes to Qt: the program takes no command line options.
     int qtArgc = std::min(argc, 1);
     QApplication app(qtArgc, argv);
+    // Before any window exists: captions and names are worded when the widgets are made.
+    installTranslations(catalogueFolderOf(ProgramDirectory()));
     // The application name, not a display name: Qt appends a display name to every window
     // title, and the message boxes' titles must stay exactly as given.
     QApplication::setApplicationName(QStringLiteral("Patch"));

@@ -62,7 +62,7 @@ std::int64_t runAlterTable(Session& session, JetLexer& lexer)
     try {
         if (type->kind == ColumnType::Kind::Text &&
             anyLongerThan(db, definition.name, column.name, type->size))
-            throw jet::fieldTooSmall();
+            throw jet::fieldTooSmall(definition.name, column.name, type->size);
         rebuildTable(db, definition);
     } catch (const SqliteError& error) {
         session.catalog.invalidate();

@@ -6,6 +6,7 @@
 #include "engine/PasswordHash.h"
 #include "engine/Sqlite.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -58,7 +59,8 @@ void CreateDatabase(const std::string& path, const std::string& password)
 {
     const QString name = QString::fromStdString(path);
     if (path.empty())
-        throw jet::cannotCreate(path, "no file name");
+        throw jet::cannotCreate(
+            path, QCoreApplication::translate("Engine", "no file name").toStdString());
     if (QFileInfo(name).exists() || QFileInfo(name).isSymLink())
         throw jet::databaseExists(path);
 

@@ -5,6 +5,9 @@
 #include "engine/JetErrors.h"
 #include "engine/Savepoint.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 namespace engine {
 
 namespace {
@@ -162,9 +165,13 @@ std::int64_t createTable(Session& session, JetLexer& lexer)
             if (!type)
                 throw jet::syntaxError(TableKind);
             if (table.findColumn(name.text))
-                throw Error(ErrorNumber::SyntaxError, "Field '" + std::string(name.text) +
-                                                          "' already exists in table '" +
-                                                          table.name + "'.");
+                throw Error(ErrorNumber::SyntaxError,
+                            QCoreApplication::translate("Engine",
+                                                        "Field '%1' already exists in table '%2'.")
+                                .arg(QString::fromUtf8(name.text.data(),
+                                                       static_cast<qsizetype>(name.text.size())),
+                                     QString::fromStdString(table.name))
+                                .toStdString());
             table.columns.push_back(Column{std::string(name.text), *type, false, 0});
             readColumnConstraints(lexer, table, indexes);
         }

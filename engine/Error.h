@@ -19,9 +19,20 @@ public:
     const std::string& description() const noexcept { return m_description; }
     const char* what() const noexcept override { return m_description.c_str(); }
 
+    // What the failure left of the data it stopped changing, said for the operator; empty when
+    // the failure stopped no change. Apart from the description, which stays the failure's own.
+    const std::string& dataNote() const noexcept { return m_dataNote; }
+    Error withDataNote(std::string note) const
+    {
+        Error noted = *this;
+        noted.m_dataNote = std::move(note);
+        return noted;
+    }
+
 private:
     std::int32_t m_number;
     std::string m_description;
+    std::string m_dataNote;
 };
 
 // The numbers callers rely on, as the Jet OLE DB provider and ADO raise them.

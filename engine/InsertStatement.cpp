@@ -98,8 +98,9 @@ std::optional<std::int64_t> parseInteger(std::string_view text)
     return value;
 }
 
-// Checks value i against its column and binds it as parameter i + 1.
-void bindValue(Statement& statement, InsertScratch& scratch, const Column& column, std::size_t i)
+// Checks value i against its column of table and binds it as parameter i + 1.
+void bindValue(Statement& statement, InsertScratch& scratch, std::string_view table,
+               const Column& column, std::size_t i)
 {
     const Token& value = scratch.values[i];
     const int parameter = static_cast<int>(i) + 1;
@@ -129,7 +130,7 @@ void bindValue(Statement& statement, InsertScratch& scratch, const Column& colum
         return;
     }
     if (!column.type.fits(countCharacters(text)))
-        throw jet::fieldTooSmall();
+        throw jet::fieldTooSmall(table, column.name, column.type.size);
     statement.bindTextView(parameter, text);
 }
 
@@ -169,7 +170,8 @@ std::int64_t runInsert(Session& session, JetLexer& lexer)
             ~ResetOnExit() { statement.reset(); }
         } resetOnExit{statement};
         for (std::size_t i = 0; i < scratch.values.size(); ++i)
-            bindValue(statement, scratch, table.definition.columns[scratch.targets[i]], i);
+            bindValue(statement, scratch, table.definition.name,
+                      table.definition.columns[scratch.targets[i]], i);
         statement.step();
         return sqlite3_changes64(session.db.get());
     } catch (const SqliteError& error) {

@@ -2,6 +2,9 @@
 
 #include "engine/DatabaseFormat.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 namespace engine::jet {
 
 namespace {
@@ -11,160 +14,191 @@ constexpr std::int32_t TypeMismatch = -2147217913;     // 0x80040E07
 constexpr std::int32_t NoTransaction = -2147168242;    // 0x8004D00E
 constexpr std::int32_t NoReadPermission = -2147217911; // 0x80040E09
 
-std::string quoted(std::string_view before, std::string_view name, std::string_view after)
+QString q(std::string_view text)
 {
-    std::string text;
-    text.reserve(before.size() + name.size() + after.size() + 2);
-    text.append(before).append("'").append(name).append("'").append(after);
-    return text;
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Error error(std::int32_t number, const QString& description)
+{
+    return {number, description.toStdString()};
 }
 
 } // namespace
 
 Error fileNotFound(std::string_view path)
 {
-    return {ErrorNumber::ProviderFailure, quoted("Could not find file ", path, ".")};
+    return error(ErrorNumber::ProviderFailure,
+                 QCoreApplication::translate("Engine", "Could not find file '%1'.").arg(q(path)));
 }
 
 Error unrecognizedFormat(std::string_view path)
 {
-    return {ErrorNumber::ProviderFailure, quoted("Unrecognized database format ", path, ".")};
+    return error(
+        ErrorNumber::ProviderFailure,
+        QCoreApplication::translate("Engine", "Unrecognized database format '%1'.").arg(q(path)));
 }
 
 Error noPermission(std::string_view path)
 {
-    return {ErrorNumber::ProviderFailure,
-            quoted("The Microsoft Jet database engine cannot open the file ", path,
-                   ". It is already opened exclusively by another user, or you need permission "
-                   "to view its data.")};
+    return error(ErrorNumber::ProviderFailure,
+                 QCoreApplication::translate(
+                     "Engine", "The Microsoft Jet database engine cannot open the file '%1'. It is "
+                               "already opened exclusively by another user, or you need "
+                               "permission to view its data.")
+                     .arg(q(path)));
 }
 
 Error fileInUse(std::string_view path)
 {
-    return {ErrorNumber::ProviderFailure, quoted("Could not use ", path, "; file already in use.")};
+    return error(ErrorNumber::ProviderFailure,
+                 QCoreApplication::translate("Engine", "Could not use '%1'; file already in use.")
+                     .arg(q(path)));
 }
 
 Error invalidPassword()
 {
-    return {ErrorNumber::InvalidPassword, "Not a valid password."};
+    return error(ErrorNumber::InvalidPassword,
+                 QCoreApplication::translate("Engine", "Not a valid password."));
 }
 
 Error providerNotFound()
 {
-    return {ErrorNumber::ProviderNotFound,
-            "Provider cannot be found. It may not be properly installed."};
+    return error(ErrorNumber::ProviderNotFound,
+                 QCoreApplication::translate(
+                     "Engine", "Provider cannot be found. It may not be properly installed."));
 }
 
 Error databaseExists(std::string_view path)
 {
-    return {ErrorNumber::ProviderFailure, quoted("Database ", path, " already exists.")};
+    return error(
+        ErrorNumber::ProviderFailure,
+        QCoreApplication::translate("Engine", "Database '%1' already exists.").arg(q(path)));
 }
 
 Error cannotCreate(std::string_view path, std::string_view reason)
 {
-    std::string text = quoted("Could not create database ", path, ": ");
-    text.append(reason).append(".");
-    return {ErrorNumber::ProviderFailure, std::move(text)};
+    return error(ErrorNumber::ProviderFailure,
+                 QCoreApplication::translate("Engine", "Could not create database '%1': %2.")
+                     .arg(q(path), q(reason)));
 }
 
 Error syntaxError(std::string_view kind)
 {
-    std::string text = "Syntax error in ";
-    text.append(kind).append(" statement.");
-    return {ErrorNumber::SyntaxError, std::move(text)};
+    return error(
+        ErrorNumber::SyntaxError,
+        QCoreApplication::translate("Engine", "Syntax error in %1 statement.").arg(q(kind)));
 }
 
 Error invalidStatement()
 {
-    return {ErrorNumber::SyntaxError,
-            "Invalid SQL statement; expected 'DELETE', 'INSERT', 'PROCEDURE', 'SELECT', or "
-            "'UPDATE'."};
+    return error(ErrorNumber::SyntaxError,
+                 QCoreApplication::translate("Engine",
+                                             "Invalid SQL statement; expected 'DELETE', 'INSERT', "
+                                             "'PROCEDURE', 'SELECT', or 'UPDATE'."));
 }
 
 Error charactersAfterEnd()
 {
-    return {ErrorNumber::SyntaxError, "Characters found after end of SQL statement."};
+    return error(
+        ErrorNumber::SyntaxError,
+        QCoreApplication::translate("Engine", "Characters found after end of SQL statement."));
 }
 
 Error tableNotFound(std::string_view name)
 {
-    return {ErrorNumber::TableNotFound, quoted("Cannot find the input table or query ", name, ".")};
+    return error(ErrorNumber::TableNotFound,
+                 QCoreApplication::translate("Engine", "Cannot find the input table or query '%1'.")
+                     .arg(q(name)));
 }
 
 Error tableExists(std::string_view name)
 {
-    return {ErrorNumber::SyntaxError, quoted("Table ", name, " already exists.")};
+    return error(ErrorNumber::SyntaxError,
+                 QCoreApplication::translate("Engine", "Table '%1' already exists.").arg(q(name)));
 }
 
 Error fieldNotFound(std::string_view column, std::string_view table)
 {
-    return {ErrorNumber::ProviderFailure,
-            quoted("Field ", column, quoted(" does not exist in table ", table, "."))};
+    return error(ErrorNumber::ProviderFailure,
+                 QCoreApplication::translate("Engine", "Field '%1' does not exist in table '%2'.")
+                     .arg(q(column), q(table)));
 }
 
 Error unknownInsertField(std::string_view column)
 {
-    return {ErrorNumber::SyntaxError,
-            quoted("The INSERT INTO statement contains the following unknown field name: ", column,
-                   ". Make sure you have typed the name correctly, and try the "
-                   "operation again.")};
+    return error(ErrorNumber::SyntaxError,
+                 QCoreApplication::translate(
+                     "Engine", "The INSERT INTO statement contains the following unknown field "
+                               "name: '%1'. Make sure you have typed the name correctly, and try "
+                               "the operation again.")
+                     .arg(q(column)));
 }
 
 Error valueCountMismatch()
 {
-    return {ErrorNumber::SyntaxError,
-            "Number of query values and destination fields are not the same."};
+    return error(ErrorNumber::SyntaxError,
+                 QCoreApplication::translate(
+                     "Engine", "Number of query values and destination fields are not the same."));
 }
 
-Error fieldTooSmall()
+Error fieldTooSmall(std::string_view table, std::string_view column, int size)
 {
-    return {ErrorNumber::FieldTooSmall,
-            "The field is too small to accept the amount of data you attempted to add. Try "
-            "inserting or pasting less data."};
+    return error(ErrorNumber::FieldTooSmall,
+                 QCoreApplication::translate(
+                     "Engine", "The field '%1' of table '%2' is too small to accept the amount "
+                               "of data you attempted to add (at most %3 characters). Try "
+                               "inserting or pasting less data.")
+                     .arg(q(column), q(table))
+                     .arg(size));
 }
 
 Error typeMismatch()
 {
-    return {TypeMismatch, "Data type mismatch in criteria expression."};
+    return error(TypeMismatch, QCoreApplication::translate(
+                                   "Engine", "Data type mismatch in criteria expression."));
 }
 
 Error duplicateKey(std::string_view table)
 {
-    return {ErrorNumber::ProviderFailure,
-            quoted("Table ", table,
-                   ": The changes you requested to the table were not successful because they "
-                   "would create duplicate values in the index, primary key, or relationship. "
-                   "Change the data in the field or fields that contain duplicate data, remove "
-                   "the index, or redefine the index to permit duplicate entries and try "
-                   "again.")};
+    return error(ErrorNumber::ProviderFailure,
+                 QCoreApplication::translate(
+                     "Engine", "Table '%1': The changes you requested to the table were not "
+                               "successful because they would create duplicate values in the "
+                               "index, primary key, or relationship. Change the data in the field "
+                               "or fields that contain duplicate data, remove the index, or "
+                               "redefine the index to permit duplicate entries and try again.")
+                     .arg(q(table)));
 }
 
 Error noTransaction()
 {
-    return {NoTransaction, "No transaction is active."};
+    return error(NoTransaction, QCoreApplication::translate("Engine", "No transaction is active."));
 }
 
-Error fromSqlite(const SqliteError& error, std::string_view path, std::string_view table)
+Error fromSqlite(const SqliteError& sqliteError, std::string_view path, std::string_view table)
 {
-    switch (error.code()) {
+    switch (sqliteError.code()) {
     case SQLITE_CONSTRAINT_PRIMARYKEY:
     case SQLITE_CONSTRAINT_UNIQUE:
         return duplicateKey(table);
     case SQLITE_CONSTRAINT_NOTNULL: {
         // SQLite names the field as "NOT NULL constraint failed: table.column".
-        std::string_view message = error.what();
+        std::string_view message = sqliteError.what();
         const auto colon = message.find(": ");
         const std::string_view field =
             colon == std::string_view::npos ? table : message.substr(colon + 2);
-        return {ErrorNumber::ProviderFailure,
-                quoted("The field ", field,
-                       " cannot contain a Null value because the Required property for this "
-                       "field is set to True. Enter a value in this field.")};
+        return error(ErrorNumber::ProviderFailure,
+                     QCoreApplication::translate(
+                         "Engine", "The field '%1' cannot contain a Null value because the "
+                                   "Required property for this field is set to True. Enter a "
+                                   "value in this field.")
+                         .arg(q(field)));
     }
     default:
         break;
     }
-    switch (error.primaryCode()) {
+    switch (sqliteError.primaryCode()) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         return fileInUse(path);
@@ -175,26 +209,37 @@ Error fromSqlite(const SqliteError& error, std::string_view path, std::string_vi
     case SQLITE_CANTOPEN:
         return noPermission(path);
     case SQLITE_AUTH: // only the password table is out of bounds
-        return {NoReadPermission, quoted("Record(s) cannot be read; no read permission on ",
-                                         format::PasswordTable, ".")};
+        return error(NoReadPermission,
+                     QCoreApplication::translate(
+                         "Engine", "Record(s) cannot be read; no read permission on '%1'.")
+                         .arg(q(format::PasswordTable)));
     case SQLITE_CORRUPT:
-        return {ErrorNumber::ProviderFailure,
-                quoted("The database ", path, " needs to be repaired or isn't a database file.")};
+        return error(
+            ErrorNumber::ProviderFailure,
+            QCoreApplication::translate(
+                "Engine", "The database '%1' needs to be repaired or isn't a database file.")
+                .arg(q(path)));
     case SQLITE_FULL:
     case SQLITE_IOERR:
-        return {ErrorNumber::ProviderFailure, quoted("Disk or network error writing ", path, ".")};
+        return error(ErrorNumber::ProviderFailure,
+                     QCoreApplication::translate("Engine", "Disk or network error writing '%1'.")
+                         .arg(q(path)));
     case SQLITE_CONSTRAINT:
-        return {ErrorNumber::ProviderFailure,
-                quoted("One or more values are prohibited by a rule of table ", table,
-                       std::string(" (") + error.what() + ").")};
+        return error(
+            ErrorNumber::ProviderFailure,
+            QCoreApplication::translate(
+                "Engine", "One or more values are prohibited by a rule of table '%1' (%2).")
+                .arg(q(table), q(sqliteError.what())));
     default:
         break;
     }
-    std::string text = "Database engine failure";
-    if (!table.empty())
-        text += quoted(" on table ", table, "");
-    text.append(": ").append(error.what()).append(".");
-    return {ErrorNumber::ProviderFailure, std::move(text)};
+    if (table.empty())
+        return error(ErrorNumber::ProviderFailure,
+                     QCoreApplication::translate("Engine", "Database engine failure: %1.")
+                         .arg(q(sqliteError.what())));
+    return error(ErrorNumber::ProviderFailure,
+                 QCoreApplication::translate("Engine", "Database engine failure on table '%1': %2.")
+                     .arg(q(table), q(sqliteError.what())));
 }
 
 } // namespace engine::jet

@@ -28,7 +28,8 @@ Error tableExists(std::string_view name);
 Error fieldNotFound(std::string_view column, std::string_view table);
 Error unknownInsertField(std::string_view column);
 Error valueCountMismatch();
-Error fieldTooSmall();
+// A text of more than size characters for column of table.
+Error fieldTooSmall(std::string_view table, std::string_view column, int size);
 Error typeMismatch();
 Error duplicateKey(std::string_view table);
 Error noTransaction();

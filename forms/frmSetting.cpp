@@ -4,6 +4,7 @@
 #include "forms/Twips.h"
 #include "modules/MdlMain.h"
 #include "modules/MdlUtil.h"
+#include "platform/CursorOverride.h"
 #include "platform/ErrorReport.h"
 #include "platform/FileDialog.h"
 
@@ -37,11 +38,15 @@ template <typename Handler> void runClick(bool& busy, Handler&& handler)
     } catch (const Error& error) {
         ReportUnhandledError(error);
     } catch (const std::bad_alloc&) {
-        ReportUnhandledError(Error(kOutOfMemory, "Out of memory"));
+        ReportUnhandledError(
+            Error(kOutOfMemory,
+                  QCoreApplication::translate("frmSetting", "Out of memory").toStdString()));
     } catch (const std::exception& exception) {
         ReportUnhandledError(Error(kInternalError, exception.what()));
     } catch (...) {
-        ReportUnhandledError(Error(kInternalError, "Internal error"));
+        ReportUnhandledError(
+            Error(kInternalError,
+                  QCoreApplication::translate("frmSetting", "Internal error").toStdString()));
     }
     busy = false;
 }
@@ -79,6 +84,9 @@ frmSetting::frmSetting(QWidget* parent)
     txtFolderZEMO->setMaxLength(std::numeric_limits<int>::max());
     Label1->setBuddy(txtFolderZEMO);
     Command1 = makeButton(QStringLiteral("..."), "Command1", Frame1);
+    // "..." says nothing to a screen reader; the path box is named by its label, its buddy.
+    Command1->setAccessibleName(
+        QCoreApplication::translate("frmSetting", "Browse for the database file"));
     cmdOk = makeButton(QStringLiteral("Ok"), "cmdOk", this);
     cmdOk->setDefault(true);
     cmdCancel = makeButton(QStringLiteral("Tutup"), "cmdCancel", this);
@@ -122,6 +130,8 @@ void frmSetting::cmdOk_Click()
 {
     if (txtFolderZEMO->text().isEmpty())
         return;
+    // Until the run ends, whichever way: its message boxes show the arrow while they wait.
+    const CursorOverride busy(Qt::WaitCursor);
     OpenDatabase(txtFolderZEMO->text().toStdString());
     if (cnDatabase().State() == Connection::adStateOpen) {
         UpdateTblKemasan();

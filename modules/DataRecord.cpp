@@ -2,6 +2,8 @@
 
 #include "engine/Error.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr std::size_t kPortCodeCharacters = 5;
@@ -34,7 +36,10 @@ DataRecord kemasanRecord(std::string_view line)
 {
     const std::size_t separator = line.find(';');
     if (separator == std::string_view::npos)
-        throw Error(ErrorNumber::InvalidProcedureCall, "no \";\" in the line");
+        throw Error(ErrorNumber::InvalidProcedureCall,
+                    QCoreApplication::translate("DataRecord",
+                                                "There is no \";\" in the line to end the code.")
+                        .toStdString());
     return {line.substr(0, separator), trimSpaces(line.substr(separator + 1))};
 }
 

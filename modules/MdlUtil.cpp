@@ -7,6 +7,9 @@
 #include "platform/ProgressWindow.h"
 #include "platform/TextFileInput.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <string_view>
 
 namespace {
@@ -20,6 +23,7 @@ constexpr char kPathSeparator = '/';
 // Everything in which the two reloads differ.
 struct TableReload
 {
+    std::string_view tableName;
     std::string_view deleteStatement;
     std::string_view alterStatement;
     std::string_view fileName;
@@ -33,6 +37,7 @@ const std::string kKemasanStep = "0.6";
 const std::string kPelabuhanStep = "0.00167";
 
 const TableReload kKemasan = {
+    "Tblkemasan",
     "delete from Tblkemasan",
     "Alter Table Tblkemasan alter Column UREDI memo",
     "tblkemasan.dat",
@@ -43,6 +48,7 @@ const TableReload kKemasan = {
 };
 
 const TableReload kPelabuhan = {
+    "TblPelabuhan",
     "delete from Tblpelabuhan",
     "Alter Table TblPelabuhan alter Column nmport memo",
     "tblpelabuhan.dat",
@@ -55,28 +61,67 @@ const TableReload kPelabuhan = {
 // Room for a typical statement; longer lines grow the one buffer once.
 constexpr std::size_t kStatementCapacity = 512;
 
-// Sends every line of the data file as one insert each. A failure a line causes carries the
-// file name and the line number in front of its description.
+QString qText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A code as the operator is shown it: whole, unless it is too long to read in a message.
+constexpr qsizetype kShownCodeCharacters = 40;
+QString shownCode(std::string_view code)
+{
+    const QString text = qText(code);
+    if (text.size() <= kShownCodeCharacters)
+        return text;
+    return text.left(kShownCodeCharacters) + QStringLiteral("...");
+}
+
+// Sends every line of the data file as one insert each. A failure a line causes carries, in
+// front of its description, the file, the line, the table and the line's code (the whole line
+// when it has no ";" to end one).
 void insertLines(const TableReload& table, TextFileInput& input, ProgressWindow& window)
 {
     std::string statement;
     statement.reserve(kStatementCapacity);
     while (!input.atEnd()) {
         const std::string& line = input.readLine();
+        DataRecord record{line, {}};
         try {
-            buildInsert(statement, table.insertPrefix, table.record(line));
+            record = table.record(line);
+            buildInsert(statement, table.insertPrefix, record);
             ExecuteSql(statement);
         } catch (const Error& error) {
-            throw Error(error.number(), std::string(table.fileName) + ':' +
-                                            std::to_string(input.lineNumber()) + ": " +
-                                            error.description());
+            throw Error(error.number(), QCoreApplication::translate(
+                                            "MdlUtil", "%1, line %2, table %3, code '%4': %5")
+                                            .arg(qText(table.fileName))
+                                            .arg(input.lineNumber())
+                                            .arg(qText(table.tableName), shownCode(record.code),
+                                                 QString::fromStdString(error.description()))
+                                            .toStdString());
         }
         window.proses(table.step);
     }
 }
 
+// What a failed reload leaves: its own table as it was, and the one reloaded before it in the
+// run (the packaging table comes first) with its new rows.
+std::string dataNote(const TableReload& table)
+{
+    QString note = QCoreApplication::translate(
+                       "MdlUtil", "Table %1 was left exactly as it was: none of its rows changed.")
+                       .arg(qText(table.tableName));
+    if (&table == &kPelabuhan) {
+        note += QLatin1Char(' ') +
+                QCoreApplication::translate(
+                    "MdlUtil", "Table %1 was reloaded before it and keeps its new rows.")
+                    .arg(qText(kKemasan.tableName));
+    }
+    return note.toStdString();
+}
+
 // Replaces the table's rows with the data file's, all or nothing: on any failure the rows are
-// rolled back, the progress window is hidden again and the error travels on unchanged.
+// rolled back, the progress window is hidden again and the error travels on with its number and
+// description, noting what became of the data.
 void reload(const TableReload& table)
 {
     Connection& connection = cnDatabase();
@@ -100,9 +145,14 @@ void reload(const TableReload& table)
         try {
             connection.RollbackTrans();
         } catch (const Error&) {
-            // The first failure is the one the operator needs to see.
+            // The first failure is the one the operator needs to see; the transaction was never
+            // committed, so its changes are undone all the same.
         }
-        throw;
+        try {
+            throw;
+        } catch (const Error& error) {
+            throw error.withDataNote(dataNote(table));
+        }
     }
     MsgBox(std::string(table.message), MessageBoxFlag::OkOnly, std::string("Tandera"));
 }

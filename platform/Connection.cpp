@@ -2,12 +2,17 @@
 
 #include "engine/Error.h"
 
+#include <QCoreApplication>
+
 namespace {
 [[noreturn]] void raiseUnusable()
 {
     throw Error(ErrorNumber::ConnectionUnusable,
-                "The connection cannot be used to perform this operation. It is either closed "
-                "or invalid in this context.");
+                QCoreApplication::translate("Connection",
+                                            "The connection cannot be used to perform this "
+                                            "operation. It is either closed or invalid in this "
+                                            "context.")
+                    .toStdString());
 }
 } // namespace
 
@@ -15,7 +20,10 @@ void Connection::Open(const std::string& connectionText, const std::string& /*us
                       const std::string& /*password*/, int /*options*/)
 {
     if (m_database)
-        throw Error(ErrorNumber::ObjectOpen, "Operation is not allowed when the object is open.");
+        throw Error(ErrorNumber::ObjectOpen,
+                    QCoreApplication::translate("Connection",
+                                                "Operation is not allowed when the object is open.")
+                        .toStdString());
     // Assigned only once the engine has opened the file: a failed open leaves us closed.
     m_database = engine::Database::openConnectionText(connectionText);
 }
@@ -24,7 +32,9 @@ void Connection::Close()
 {
     if (!m_database)
         throw Error(ErrorNumber::ObjectClosed,
-                    "Operation is not allowed when the object is closed.");
+                    QCoreApplication::translate(
+                        "Connection", "Operation is not allowed when the object is closed.")
+                        .toStdString());
     // Taken out first so that the connection reads closed whatever the rollback does. Engine
     // transactions nest: every level left open is undone.
     engine::Database database = std::move(*m_database);

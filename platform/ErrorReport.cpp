@@ -1,5 +1,7 @@
 #include "platform/ErrorReport.h"
 
+#include "platform/CursorOverride.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -16,11 +18,15 @@ ErrorReportHandler& handler()
     return installed;
 }
 
+// Number and description first, then what became of the data.
 QString reportText(const Error& error)
 {
-    return QStringLiteral("Run-time error '%1':\n\n%2")
-        .arg(error.number())
-        .arg(QString::fromStdString(error.description()));
+    QString text =
+        QCoreApplication::translate("ErrorReport", "Run-time error '%1':").arg(error.number());
+    text += QStringLiteral("\n\n") + QString::fromStdString(error.description());
+    if (!error.dataNote().empty())
+        text += QStringLiteral("\n\n") + QString::fromStdString(error.dataNote());
+    return text;
 }
 } // namespace
 
@@ -35,6 +41,7 @@ void ReportUnhandledError(const Error& error)
         return;
     }
 
+    const CursorOverride arrow(Qt::ArrowCursor);
     QMessageBox box;
     box.setIcon(QMessageBox::Critical);
     box.setStandardButtons(QMessageBox::Ok);

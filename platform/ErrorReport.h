@@ -5,7 +5,8 @@
 #include <functional>
 
 // The standard report of an unhandled error: a modal critical box with its number and
-// description under the application's title; then the program ends with exit status 1.
+// description, then what became of the data when the error says so, under the application's
+// title; then the program ends with exit status 1. The box shows the ordinary arrow cursor.
 // With an event loop running it asks the loop to end (QCoreApplication::exit(1): exec()
 // returns 1 once control gets back to it), so the caller must return at once and do nothing
 // more; without a running event loop the process ends here (std::exit(1)).

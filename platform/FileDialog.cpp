@@ -21,6 +21,9 @@ std::string ShowOpen(const std::string& filter)
     if (handler())
         return handler()(filter);
 
+    // Native dialogs stay allowed: where the platform theme offers the desktop's own dialog, the
+    // operator gets it in the desktop's language; elsewhere Qt draws its own, worded by Qt's
+    // catalogue for the locale.
     const QString chosen = QFileDialog::getOpenFileName(
         nullptr, QString(), QString(), QString::fromStdString(qtFileDialogFilter(filter)));
     return QDir::toNativeSeparators(chosen).toStdString();

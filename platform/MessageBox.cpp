@@ -1,5 +1,7 @@
 #include "platform/MessageBox.h"
 
+#include "platform/CursorOverride.h"
+
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QString>
@@ -22,16 +24,19 @@ void MsgBox(const std::string& prompt, int flags, const std::optional<std::strin
         return;
     }
 
+    // The box waits for the operator, whatever a run in progress shows meanwhile.
+    const CursorOverride arrow(Qt::ArrowCursor);
     QMessageBox box;
     box.setIcon((flags & MessageBoxFlag::Critical) != 0 ? QMessageBox::Critical
                                                         : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
     box.setWindowTitle(title ? QString::fromStdString(*title)
                              : QGuiApplication::applicationDisplayName());
-    // CR LF is a line break in a prompt; plain text keeps "<" and "&" as they are.
+    // The prompt goes as given, CR LF included: plain text breaks the line there (drawing the
+    // CR as blank space at the line's end) and screen readers get the text unchanged. Plain text
+    // also keeps "<" and "&" as they are.
     box.setTextFormat(Qt::PlainText);
-    box.setText(
-        QString::fromStdString(prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    box.setText(QString::fromStdString(prompt));
     box.exec();
 }
 

@@ -5,7 +5,8 @@
 #include <string>
 
 // Modal message boxes. Flags follow the classic values: 0 = OK button only, 16 = critical
-// icon with an OK button. Without a title the box shows the application's title.
+// icon with an OK button. Without a title the box shows the application's title. The prompt
+// reaches the box exactly as given (CR LF stays CR LF); the box shows the ordinary arrow cursor.
 namespace MessageBoxFlag {
 inline constexpr int OkOnly = 0;
 inline constexpr int Critical = 16;

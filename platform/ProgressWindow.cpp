@@ -2,6 +2,8 @@
 
 #include "engine/Error.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace {
@@ -16,7 +18,9 @@ ProgressWindow& progressWindow()
 {
     if (!provider())
         throw Error(ErrorNumber::InvalidProcedureCall,
-                    "No progress window has been installed for this program.");
+                    QCoreApplication::translate(
+                        "ProgressWindow", "No progress window has been installed for this program.")
+                        .toStdString());
     return provider()();
 }
 

@@ -45,8 +45,11 @@ std::string withPath(const QString& text, const std::string& path)
 
 [[noreturn]] void raiseUnreadable(const std::string& path, int error)
 {
-    throw Error(ErrorNumber::FileNotFound, "File cannot be read: '" + path + "' (" +
-                                               std::generic_category().message(error) + ")");
+    throw Error(ErrorNumber::FileNotFound,
+                QCoreApplication::translate("TextFileInput", "File cannot be read: '%1' (%2)")
+                    .arg(QString::fromStdString(path),
+                         QString::fromStdString(std::generic_category().message(error)))
+                    .toStdString());
 }
 
 bool startsWith(const std::vector<char>& bytes, std::size_t size, const unsigned char (&bom)[2])
@@ -104,7 +107,10 @@ struct TextFileInput::Impl
         const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) {
             if (errno == ENOENT)
-                throw Error(ErrorNumber::FileNotFound, "File not found: '" + path + "'");
+                throw Error(ErrorNumber::FileNotFound,
+                            withPath(QCoreApplication::translate("TextFileInput",
+                                                                 "File not found: '%1'"),
+                                     path));
             raiseUnreadable(path, errno);
         }
         file.emplace(fd);
@@ -278,7 +284,10 @@ const std::string& TextFileInput::readLine()
 {
     Impl& in = *m_impl;
     if (in.endOfFile)
-        throw Error(ErrorNumber::InputPastEndOfFile, "Input past end of file: '" + in.path + "'");
+        throw Error(ErrorNumber::InputPastEndOfFile,
+                    QCoreApplication::translate("TextFileInput", "Input past end of file: '%1'")
+                        .arg(QString::fromStdString(in.path))
+                        .toStdString());
     in.line.clear();
     // Invariant between calls: unread text waits in the chunk, or the file is at its end.
     while (in.position < in.size || in.fill()) {

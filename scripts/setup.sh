@@ -9,6 +9,7 @@ packages=(
     xvfb xauth xdotool x11-utils sqlite3
     dpkg-dev file lintian desktop-file-utils appstream
     clang libclang-rt-dev
+    qt6-l10n-tools qt6-translations-l10n locales
 )
 
 missing=()
@@ -24,3 +25,12 @@ if ((${#missing[@]})); then
     apt-get update -qq
     apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+
+# The locale tests run the program under Indonesian and German locales; a locale that is not
+# generated falls back to C, which would hide what they check.
+for locale in id_ID de_DE; do
+    if ! locale -a 2>/dev/null | grep -qx "$locale.utf8"; then
+        echo "Generating the locale $locale.UTF-8"
+        localedef -i "$locale" -c -f UTF-8 -A /usr/share/locale/locale.alias "$locale.UTF-8"
+    fi
+done

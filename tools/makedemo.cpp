@@ -1,10 +1,13 @@
 #include "tools/DemoDatabase.h"
 
 #include "engine/Error.h"
+#include "platform/ProgramDirectory.h"
+#include "platform/Translations.h"
 
 #include <QCoreApplication>
 #include <QString>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -71,6 +74,11 @@ std::optional<QString> obstacle(const std::filesystem::path& path, const QString
 // tandera-makedemo [--] <path>: makes the demo database at path; never overwrites a file.
 int main(int argc, char** argv)
 {
+    // Only for the catalogue of the operator's language; the arguments are read here.
+    int qtArgc = std::min(argc, 1);
+    QCoreApplication app(qtArgc, argv);
+    installTranslations(catalogueFolderOf(ProgramDirectory()));
+
     std::optional<std::string> path;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {

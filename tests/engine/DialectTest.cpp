@@ -94,9 +94,11 @@ using JetTypes = EngineTest;
 TEST_F(JetTypes, TextSizeLimitCountsCharacters)
 {
     const std::string tooSmall =
-        numbered(-2147217887, "The field is too small to accept the amount of data you attempted "
-                              "to add. Try inserting or pasting less data.");
-    // KDKEMAS is TEXT(2): two characters fit whatever their byte length, three do not.
+        numbered(-2147217887, "The field 'KDKEMAS' of table 'Tblkemasan' is too small to accept "
+                              "the amount of data you attempted to add (at most 2 characters). "
+                              "Try inserting or pasting less data.");
+    // KDKEMAS is TEXT(2): two characters fit whatever their byte length, three do not. The error
+    // names the field, its table and its size, so the operator can tell which value is too long.
     for (const char* fits : {"ÉÉ", "日本", "a'"}) {
         SCOPED_TRACE(fits);
         const std::string literal = std::string(fits) == "a'" ? "a''" : fits;
@@ -113,7 +115,10 @@ TEST_F(JetTypes, TextSizeLimitCountsCharacters)
     EXPECT_EQ(numbered(errorOf([&] {
                   db->execute("INSERT INTO Tblkemasan VALUES ('Z','" + std::string(31, 'u') + "')");
               })),
-              tooSmall);
+              numbered(-2147217887,
+                       "The field 'UREDI' of table 'Tblkemasan' is too small to accept the amount "
+                       "of data you attempted to add (at most 30 characters). Try inserting or "
+                       "pasting less data."));
     EXPECT_EQ(db->execute("INSERT INTO Tblkemasan VALUES ('Z','" + std::string(30, 'u') + "')"), 1);
     EXPECT_EQ(rowsOf(*db, "SELECT count(*) FROM Tblkemasan"), Rows{"4"});
 }

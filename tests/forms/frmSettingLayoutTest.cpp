@@ -2,6 +2,7 @@
 
 #include "forms/Twips.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QScreen>
@@ -56,6 +57,20 @@ TEST_F(frmSettingTest, LabelSizesItselfToItsTextAndNamesThePathBox)
     EXPECT_EQ(Twips::rect(dialog, 150, 480, 0, 0).topLeft(), label.pos());
     EXPECT_EQ(label.sizeHint(), label.size());
     EXPECT_EQ(&txtFolderZEMO(), label.buddy());
+}
+
+// A screen reader reads "..." as dots: the browse button needs a name of its own, while the path
+// box is named by its label; nothing visible changes.
+TEST_F(frmSettingTest, BrowseAndPathBoxHaveAccessibleNames)
+{
+    QAccessibleInterface* browse = QAccessible::queryAccessibleInterface(&button("Command1"));
+    ASSERT_NE(nullptr, browse);
+    EXPECT_EQ(QStringLiteral("Browse for the database file"), browse->text(QAccessible::Name));
+    EXPECT_EQ(QStringLiteral("..."), button("Command1").text());
+
+    QAccessibleInterface* path = QAccessible::queryAccessibleInterface(&txtFolderZEMO());
+    ASSERT_NE(nullptr, path);
+    EXPECT_EQ(QStringLiteral("Lokasih file"), path->text(QAccessible::Name));
 }
 
 TEST_F(frmSettingTest, WindowIsAFixedCentredDialogTitledPatch)

@@ -47,7 +47,7 @@ TEST(DataRecord, KemasanLineWithoutSemicolonIsInvalidArgument)
             ADD_FAILURE() << "accepted: " << line;
         } catch (const Error& error) {
             EXPECT_EQ(error.number(), 5) << line;
-            EXPECT_EQ(error.description(), "no \";\" in the line");
+            EXPECT_EQ(error.description(), "There is no \";\" in the line to end the code.");
         }
     }
 }

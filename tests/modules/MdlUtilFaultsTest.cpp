@@ -17,14 +17,21 @@ struct BadLineCase
     std::string description;
 };
 
+// The whole line stands where the code would end at ";", so it is the code the operator is shown.
 TEST_F(MdlUtilFaults, LineWithoutSemicolonRollsBackAndSaysWhere)
 {
+    const std::string noSemicolon = "There is no \";\" in the line to end the code.";
     const std::vector<BadLineCase> cases = {
         {"AA;one\r\nBB;two\r\nCC;three\r\nno separator\r\nDD;four\r\n",
-         "tblkemasan.dat:4: no \";\" in the line"},
-        {"AA;one\r\n\r\nBB;two", "tblkemasan.dat:2: no \";\" in the line"},
-        {"no separator", "tblkemasan.dat:1: no \";\" in the line"},
-        {"AA;one\nBB;two\rCC;three\r\nlast", "tblkemasan.dat:4: no \";\" in the line"},
+         "tblkemasan.dat, line 4, table Tblkemasan, code 'no separator': " + noSemicolon},
+        {"AA;one\r\n\r\nBB;two",
+         "tblkemasan.dat, line 2, table Tblkemasan, code '': " + noSemicolon},
+        {"no separator",
+         "tblkemasan.dat, line 1, table Tblkemasan, code 'no separator': " + noSemicolon},
+        {"AA;one\nBB;two\rCC;three\r\nlast",
+         "tblkemasan.dat, line 4, table Tblkemasan, code 'last': " + noSemicolon},
+        {"AA;one\r\n" + std::string(100, 'x'), "tblkemasan.dat, line 2, table Tblkemasan, code '" +
+                                                   std::string(40, 'x') + "...': " + noSemicolon},
     };
     for (const BadLineCase& c : cases) {
         writeData("tblkemasan.dat", c.bytes);
@@ -135,7 +142,8 @@ TEST_F(MdlUtilFaults, UndecodableOrNulLineIsRefusedNamingFileAndLine)
     EXPECT_EQ(boxes(), std::vector<MessageBoxCall>{});
 }
 
-TEST_F(MdlUtilFaults, RefusedInsertRollsBackAndNamesItsLine)
+// A duplicate code must be named: the operator has to find it among thousands of lines.
+TEST_F(MdlUtilFaults, RefusedInsertRollsBackAndNamesItsLineTableAndCode)
 {
     struct Case
     {
@@ -144,8 +152,10 @@ TEST_F(MdlUtilFaults, RefusedInsertRollsBackAndNamesItsLine)
         std::string where;
     };
     const std::vector<Case> cases = {
-        {"duplicate code", "IDJKT;a\r\nIDSUB;b\r\nIDJKT;c\r\n", "tblpelabuhan.dat:3: "},
-        {"duplicate empty line", "\r\nPORT1;x\r\n\r\n", "tblpelabuhan.dat:3: "},
+        {"duplicate code", "IDJKT;a\r\nIDSUB;b\r\nIDJKT;c\r\n",
+         "tblpelabuhan.dat, line 3, table TblPelabuhan, code 'IDJKT': "},
+        {"duplicate empty line", "\r\nPORT1;x\r\n\r\n",
+         "tblpelabuhan.dat, line 3, table TblPelabuhan, code '': "},
     };
     for (const Case& c : cases) {
         writeData("tblpelabuhan.dat", c.bytes);
@@ -158,14 +168,18 @@ TEST_F(MdlUtilFaults, RefusedInsertRollsBackAndNamesItsLine)
     }
 }
 
-TEST_F(MdlUtilFaults, OverLongCodeIsRefusedWithItsLineNumber)
+// The description column becomes a memo at every reload, so only a code can be too long: the
+// error names the line, the table, the code and the column it does not fit.
+TEST_F(MdlUtilFaults, OverLongCodeIsRefusedNamingLineTableCodeAndColumn)
 {
     writeData("tblkemasan.dat", "AA;fits\r\nABC;three characters into TEXT(2)\r\n");
-
     const Error error = errorOf(UpdateTblKemasan);
-
     EXPECT_EQ(error.number(), ErrorNumber::FieldTooSmall);
-    EXPECT_EQ(error.description().rfind("tblkemasan.dat:2: ", 0), 0u) << error.description();
+    EXPECT_EQ(error.description().rfind("tblkemasan.dat, line 2, table Tblkemasan, code 'ABC': "
+                                        "The field 'KDKEMAS' of table 'Tblkemasan' is too small",
+                                        0),
+              0u)
+        << error.description();
     EXPECT_EQ(kemasan(), kOldKemasan);
 }
 

@@ -45,6 +45,26 @@ TEST_F(ErrorReportDeathTest, ShowsNumberAndDescriptionThenEndsTheEventLoopWithSt
         "\\[Tandera\\|3\\|Run-time error '-2147217843':\n\nNot a valid password.\\]");
 }
 
+// The operator must learn what the failure did to the data, after the number and description.
+TEST_F(ErrorReportDeathTest, SaysWhatBecameOfTheDataAfterTheDescription)
+{
+    EXPECT_EXIT(
+        {
+            QGuiApplication::setApplicationDisplayName(QStringLiteral("Tandera"));
+            ShownBox shown;
+            answerNextBox(&shown);
+            QTimer::singleShot(0, qApp, [] {
+                ReportUnhandledError(passwordError.withDataNote("Table T was left as it was."));
+            });
+            const int status = QCoreApplication::exec();
+            printShown(shown);
+            std::exit(status);
+        },
+        testing::ExitedWithCode(1),
+        "\\[Tandera\\|3\\|Run-time error '-2147217843':\n\nNot a valid password.\n\nTable T was "
+        "left as it was.\\]");
+}
+
 TEST_F(ErrorReportDeathTest, WithoutAnEventLoopEndsTheProcessWithStatus1)
 {
     EXPECT_EXIT(

@@ -1,0 +1,215 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="id">
+<context>
+    <name>Connection</name>
+    <message>
+        <source>The connection cannot be used to perform this operation. It is either closed or invalid in this context.</source>
+        <translation>Koneksi tidak dapat dipakai untuk operasi ini. Koneksi sudah ditutup atau tidak berlaku dalam keadaan ini.</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is open.</source>
+        <translation>Operasi tidak diizinkan saat objek terbuka.</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is closed.</source>
+        <translation>Operasi tidak diizinkan saat objek tertutup.</translation>
+    </message>
+</context>
+<context>
+    <name>DataRecord</name>
+    <message>
+        <source>There is no &quot;;&quot; in the line to end the code.</source>
+        <translation>Baris ini tidak memuat &quot;;&quot; sebagai akhir kode.</translation>
+    </message>
+</context>
+<context>
+    <name>Engine</name>
+    <message>
+        <source>no file name</source>
+        <translation>nama file tidak ada</translation>
+    </message>
+    <message>
+        <source>Field &apos;%1&apos; already exists in table &apos;%2&apos;.</source>
+        <translation>Kolom &apos;%1&apos; sudah ada di tabel &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>Index &apos;%1&apos; does not exist on table &apos;%2&apos;.</source>
+        <translation>Indeks &apos;%1&apos; tidak ada di tabel &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>Could not find file &apos;%1&apos;.</source>
+        <translation>File &apos;%1&apos; tidak ditemukan.</translation>
+    </message>
+    <message>
+        <source>Unrecognized database format &apos;%1&apos;.</source>
+        <translation>Format database &apos;%1&apos; tidak dikenali.</translation>
+    </message>
+    <message>
+        <source>The Microsoft Jet database engine cannot open the file &apos;%1&apos;. It is already opened exclusively by another user, or you need permission to view its data.</source>
+        <translation>Mesin database tidak dapat membuka file &apos;%1&apos;. File sedang dibuka secara eksklusif oleh pengguna lain, atau Anda memerlukan izin untuk melihat datanya.</translation>
+    </message>
+    <message>
+        <source>Could not use &apos;%1&apos;; file already in use.</source>
+        <translation>File &apos;%1&apos; tidak dapat dipakai karena sedang digunakan.</translation>
+    </message>
+    <message>
+        <source>Not a valid password.</source>
+        <translation>Kata sandi tidak sah.</translation>
+    </message>
+    <message>
+        <source>Provider cannot be found. It may not be properly installed.</source>
+        <translation>Provider tidak ditemukan. Mungkin tidak terpasang dengan benar.</translation>
+    </message>
+    <message>
+        <source>Database &apos;%1&apos; already exists.</source>
+        <translation>Database &apos;%1&apos; sudah ada.</translation>
+    </message>
+    <message>
+        <source>Could not create database &apos;%1&apos;: %2.</source>
+        <translation>Database &apos;%1&apos; tidak dapat dibuat: %2.</translation>
+    </message>
+    <message>
+        <source>Syntax error in %1 statement.</source>
+        <translation>Kesalahan sintaks pada perintah %1.</translation>
+    </message>
+    <message>
+        <source>Invalid SQL statement; expected &apos;DELETE&apos;, &apos;INSERT&apos;, &apos;PROCEDURE&apos;, &apos;SELECT&apos;, or &apos;UPDATE&apos;.</source>
+        <translation>Perintah SQL tidak sah; seharusnya &apos;DELETE&apos;, &apos;INSERT&apos;, &apos;PROCEDURE&apos;, &apos;SELECT&apos;, atau &apos;UPDATE&apos;.</translation>
+    </message>
+    <message>
+        <source>Characters found after end of SQL statement.</source>
+        <translation>Ada karakter setelah akhir perintah SQL.</translation>
+    </message>
+    <message>
+        <source>Cannot find the input table or query &apos;%1&apos;.</source>
+        <translation>Tabel atau query &apos;%1&apos; tidak ditemukan.</translation>
+    </message>
+    <message>
+        <source>Table &apos;%1&apos; already exists.</source>
+        <translation>Tabel &apos;%1&apos; sudah ada.</translation>
+    </message>
+    <message>
+        <source>Field &apos;%1&apos; does not exist in table &apos;%2&apos;.</source>
+        <translation>Kolom &apos;%1&apos; tidak ada di tabel &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>The INSERT INTO statement contains the following unknown field name: &apos;%1&apos;. Make sure you have typed the name correctly, and try the operation again.</source>
+        <translation>Perintah INSERT INTO memuat nama kolom yang tidak dikenal: &apos;%1&apos;. Periksa penulisan nama itu, lalu coba lagi.</translation>
+    </message>
+    <message>
+        <source>Number of query values and destination fields are not the same.</source>
+        <translation>Jumlah nilai tidak sama dengan jumlah kolom tujuan.</translation>
+    </message>
+    <message>
+        <source>The field &apos;%1&apos; of table &apos;%2&apos; is too small to accept the amount of data you attempted to add (at most %3 characters). Try inserting or pasting less data.</source>
+        <translation>Kolom &apos;%1&apos; di tabel &apos;%2&apos; terlalu kecil untuk data yang hendak ditambahkan (paling banyak %3 karakter). Masukkan data yang lebih pendek.</translation>
+    </message>
+    <message>
+        <source>Data type mismatch in criteria expression.</source>
+        <translation>Jenis data tidak cocok.</translation>
+    </message>
+    <message>
+        <source>Table &apos;%1&apos;: The changes you requested to the table were not successful because they would create duplicate values in the index, primary key, or relationship. Change the data in the field or fields that contain duplicate data, remove the index, or redefine the index to permit duplicate entries and try again.</source>
+        <translation>Tabel &apos;%1&apos;: kode ini sudah ada di tabel, dan setiap kode hanya boleh muncul satu kali. Perbaiki kode ganda di file data, lalu coba lagi.</translation>
+    </message>
+    <message>
+        <source>No transaction is active.</source>
+        <translation>Tidak ada transaksi yang aktif.</translation>
+    </message>
+    <message>
+        <source>The field &apos;%1&apos; cannot contain a Null value because the Required property for this field is set to True. Enter a value in this field.</source>
+        <translation>Kolom &apos;%1&apos; wajib diisi dan tidak boleh kosong (Null). Isi kolom ini.</translation>
+    </message>
+    <message>
+        <source>Record(s) cannot be read; no read permission on &apos;%1&apos;.</source>
+        <translation>Data tidak dapat dibaca; tidak ada izin membaca &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; needs to be repaired or isn&apos;t a database file.</source>
+        <translation>Database &apos;%1&apos; perlu diperbaiki atau bukan file database.</translation>
+    </message>
+    <message>
+        <source>Disk or network error writing &apos;%1&apos;.</source>
+        <translation>Kesalahan disk atau jaringan saat menulis &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>One or more values are prohibited by a rule of table &apos;%1&apos; (%2).</source>
+        <translation>Satu atau beberapa nilai dilarang oleh aturan tabel &apos;%1&apos; (%2).</translation>
+    </message>
+    <message>
+        <source>Database engine failure: %1.</source>
+        <translation>Kegagalan mesin database: %1.</translation>
+    </message>
+    <message>
+        <source>Database engine failure on table &apos;%1&apos;: %2.</source>
+        <translation>Kegagalan mesin database pada tabel &apos;%1&apos;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>Run-time error &apos;%1&apos;:</source>
+        <translation>Terjadi kesalahan nomor &apos;%1&apos;:</translation>
+    </message>
+</context>
+<context>
+    <name>MdlUtil</name>
+    <message>
+        <source>%1, line %2, table %3, code &apos;%4&apos;: %5</source>
+        <translation>%1, baris %2, tabel %3, kode &apos;%4&apos;: %5</translation>
+    </message>
+    <message>
+        <source>Table %1 was left exactly as it was: none of its rows changed.</source>
+        <translation>Tabel %1 dibiarkan persis seperti semula: tidak ada barisnya yang berubah.</translation>
+    </message>
+    <message>
+        <source>Table %1 was reloaded before it and keeps its new rows.</source>
+        <translation>Tabel %1 sudah diperbarui sebelumnya dan tetap berisi baris-baris barunya.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWindow</name>
+    <message>
+        <source>No progress window has been installed for this program.</source>
+        <translation>Program ini tidak memiliki jendela proses.</translation>
+    </message>
+</context>
+<context>
+    <name>TextFileInput</name>
+    <message>
+        <source>File cannot be read: &apos;%1&apos; (%2)</source>
+        <translation>File tidak dapat dibaca: &apos;%1&apos; (%2)</translation>
+    </message>
+    <message>
+        <source>File not found: &apos;%1&apos;</source>
+        <translation>File tidak ditemukan: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Input past end of file: &apos;%1&apos;</source>
+        <translation>Membaca melewati akhir file: &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>frmSetting</name>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memori tidak cukup</translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation>Kesalahan internal</translation>
+    </message>
+    <message>
+        <source>Browse for the database file</source>
+        <translation>Cari file database</translation>
+    </message>
+</context>
+<context>
+    <name>tandera-makedemo</name>
+    <message>
+        <source>usage: tandera-makedemo &lt;path of the new Kolvarin.mdb&gt;</source>
+        <translation>pemakaian: tandera-makedemo &lt;lokasi Kolvarin.mdb yang baru&gt;</translation>
+    </message>
+</context>
+</TS>
