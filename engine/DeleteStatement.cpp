@@ -55,6 +55,8 @@ std::int64_t runDelete(Session& session, JetLexer& lexer)
     try {
         statement = Statement(session.db.get(), sql, &tail);
     } catch (const SqliteError& error) {
+        if (error.primaryCode() == SQLITE_AUTH)
+            throw session.guard.refusal(Kind);
         if (error.primaryCode() != SQLITE_ERROR)
             throw jet::fromSqlite(error, session.path, table);
         throw jet::syntaxError(Kind);

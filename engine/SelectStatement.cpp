@@ -30,6 +30,8 @@ std::vector<Row> runSelect(Session& session, std::string_view sql)
     try {
         statement = Statement(session.db.get(), sql, &tail);
     } catch (const SqliteError& error) {
+        if (error.primaryCode() == SQLITE_AUTH)
+            throw session.guard.refusal(Kind);
         if (error.primaryCode() != SQLITE_ERROR)
             throw jet::fromSqlite(error, session.path, {});
         const std::string_view message = error.what();

@@ -2,6 +2,7 @@
 
 #include "engine/Database.h"
 #include "engine/Error.h"
+#include "tests/support/HostileDatabase.h"
 #include "tests/support/Seams.h"
 #include "tests/support/TempDir.h"
 
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -266,6 +268,47 @@ TEST_F(OpenDatabaseTest, APathCannotNameAnotherDatabaseThroughTheConnectionText)
               boxes.calls());
     EXPECT_EQ(targetBefore, bytesOf(target));
     EXPECT_EQ(namedBefore, bytesOf(named));
+}
+
+// Mended faults: a damaged file, or one carrying a trigger, was opened and rewritten; a file
+// in write-ahead-log mode was called an unrecognized format. The operator gets the failed-open
+// box saying what is wrong, and the file keeps every byte.
+TEST_F(OpenDatabaseTest, AHostileFileGetsTheFailedOpenBoxAndStaysAsItWas)
+{
+    const std::string path = dir.file("Kolvarin.mdb");
+    const struct
+    {
+        std::function<void()> spoil;
+        std::string description;
+    } cases[] = {
+        {[&] { hostile::writeRandomBytesIntoTheMiddle(path); },
+         "The database '" + path + "' needs to be repaired or isn't a database file."},
+        {[&] {
+             hostile::runOnFile(path, "CREATE TRIGGER ganti AFTER DELETE ON Tblkemasan BEGIN "
+                                      "INSERT INTO Tblkemasan VALUES ('XX', 'x'); END");
+         },
+         "The database '" + path +
+             "' holds the trigger 'ganti', which a Tandera database never has; it was not "
+             "opened."},
+        {[&] { hostile::runOnFile(path, "PRAGMA journal_mode = WAL"); },
+         "The database '" + path +
+             "' is in write-ahead-log mode, which a Tandera database never uses; it was not "
+             "opened."},
+    };
+    for (const auto& testCase : cases) {
+        SCOPED_TRACE(testCase.description);
+        QFile::remove(QString::fromStdString(path));
+        hostile::makeDatabase(path, 3000);
+        testCase.spoil();
+        const QByteArray before = bytesOf(path);
+        boxes.clear();
+
+        OpenDatabase(path);
+        EXPECT_EQ(std::vector<MessageBoxCall>{failedOpenBox("-2147467259-" + testCase.description)},
+                  boxes.calls());
+        EXPECT_EQ(Connection::adStateClosed, cnDatabase().State());
+        EXPECT_EQ(before, bytesOf(path));
+    }
 }
 
 } // namespace
