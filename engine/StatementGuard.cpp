@@ -62,6 +62,7 @@ int StatementGuard::authorize(void* guard, int action, const char* first, const 
     auto& self = *static_cast<StatementGuard*>(guard);
     if (self.allows(action, first, second))
         return SQLITE_OK;
+    self.m_refused = true;
     self.m_action = action;
     self.m_name = action == SQLITE_FUNCTION ? (second ? second : "") : (first ? first : "");
     if (isOneOf(first, {format::PasswordTable}) || isOneOf(second, {format::PasswordTable}))
@@ -100,16 +101,18 @@ bool StatementGuard::allows(int action, const char* first, const char* second) c
     }
 }
 
-Error StatementGuard::refusal(std::string_view kind) const
+std::optional<Error> StatementGuard::refusal(std::string_view kind) const
 {
+    if (!m_refused)
+        return std::nullopt;
     if (m_name == format::PasswordTable)
         return jet::fromSqlite(SqliteError(SQLITE_AUTH, "not authorized"), {}, {});
     switch (m_action) {
     case SQLITE_FUNCTION:
-        return {ErrorNumber::SyntaxError,
-                QCoreApplication::translate("Engine", "Undefined function '%1' in expression.")
-                    .arg(QString::fromStdString(m_name))
-                    .toStdString()};
+        return Error(ErrorNumber::SyntaxError,
+                     QCoreApplication::translate("Engine", "Undefined function '%1' in expression.")
+                         .arg(QString::fromStdString(m_name))
+                         .toStdString());
     case SQLITE_READ:
         return jet::tableNotFound(m_name);
     default:

@@ -4,6 +4,7 @@
 
 #include <sqlite3.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,7 +15,7 @@ namespace engine {
 // dialect has and what SQLite does for it, transactions and savepoints, the table_info,
 // index_list and schema_version pragmas, and a short list of functions), and nothing at all of
 // the password table. Attaching, triggers, views, virtual tables, other pragmas and other
-// functions are refused at prepare, with SQLITE_AUTH.
+// functions are refused at prepare.
 class StatementGuard
 {
 public:
@@ -25,10 +26,15 @@ public:
     // Makes this guard db's authorizer; it must outlive every prepare on db.
     void install(sqlite3* db);
 
-    // The error for a statement of kind ("SELECT", "DELETE") that SQLite refused with
-    // SQLITE_AUTH, saying what was refused: an undefined function, a table that cannot be
-    // found, no read permission on the password table, or else a syntax error.
-    Error refusal(std::string_view kind) const;
+    // Forgets what was refused so far; call it before preparing a statement whose failure
+    // refusal() is to explain.
+    void clearRefusal() noexcept { m_refused = false; }
+
+    // When something was refused since clearRefusal(), the error for the statement of kind
+    // ("SELECT", "DELETE") that SQLite then failed to prepare, saying what was refused: an
+    // undefined function, a table that cannot be found, no read permission on the password
+    // table, or else a syntax error.
+    std::optional<Error> refusal(std::string_view kind) const;
 
 private:
     static int authorize(void* guard, int action, const char* first, const char* second,
@@ -36,6 +42,7 @@ private:
     bool allows(int action, const char* first, const char* second) const;
 
     // What was refused last.
+    bool m_refused = false;
     int m_action = 0;
     std::string m_name;
 };
