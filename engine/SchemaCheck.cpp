@@ -63,6 +63,8 @@ void refuseForeignObjects(sqlite3* db, const std::string& path)
     }
 }
 
+} // namespace
+
 void checkStructure(sqlite3* db, const std::string& path)
 {
     Statement check(db, "PRAGMA quick_check(1)");
@@ -72,8 +74,6 @@ void checkStructure(sqlite3* db, const std::string& path)
         throw jet::fromSqlite(SqliteError(SQLITE_CORRUPT, verdict.value_or("no verdict")), path,
                               {});
 }
-
-} // namespace
 
 void checkDatabaseContents(sqlite3* db, const std::string& path)
 {
