@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace engine {
 
@@ -64,9 +65,13 @@ int StatementGuard::authorize(void* guard, int action, const char* first, const 
         return SQLITE_OK;
     self.m_refused = true;
     self.m_action = action;
-    self.m_name = action == SQLITE_FUNCTION ? (second ? second : "") : (first ? first : "");
-    if (isOneOf(first, {format::PasswordTable}) || isOneOf(second, {format::PasswordTable}))
-        self.m_name = format::PasswordTable;
+    try { // nothing may leave a callback of SQLite's
+        self.m_name = action == SQLITE_FUNCTION ? (second ? second : "") : (first ? first : "");
+        if (isOneOf(first, {format::PasswordTable}) || isOneOf(second, {format::PasswordTable}))
+            self.m_name = format::PasswordTable;
+    } catch (...) {
+        self.m_name.clear();
+    }
     return SQLITE_DENY;
 }
 
