@@ -3,8 +3,8 @@
 namespace bench {
 
 namespace {
-constexpr std::array<std::string_view, 4> kNames = {"ours", "ours-no-window", "text-floor",
-                                                    "bound-floor"};
+constexpr std::array<std::string_view, kAllCases.size()> kNames = {
+    "ours", "ours-no-window", "text-floor", "bound-floor", "open", "quick-check"};
 }
 
 std::string_view nameOf(BenchCase benchCase)

@@ -151,14 +151,15 @@ std::string formatReport(const std::vector<CaseResult>& results)
     }
 
     TextTable ratios({"rows", "ours / text floor", "ours / bound floor", "no window / text floor",
-                      "window overhead"});
+                      "window overhead", "quick check / reload"});
     for (const std::int64_t size : sizesOf(results)) {
         const auto overhead = windowOverheadPercent(results, size);
         ratios.addRow(
             {grouped(size), orDash(ratio(results, size, BenchCase::Ours, BenchCase::TextFloor), 2),
              orDash(ratio(results, size, BenchCase::Ours, BenchCase::BoundFloor), 2),
              orDash(ratio(results, size, BenchCase::OursNoWindow, BenchCase::TextFloor), 2),
-             overhead ? fixed(*overhead, 1) + "%" : std::string("-")});
+             overhead ? fixed(*overhead, 1) + "%" : std::string("-"),
+             orDash(ratio(results, size, BenchCase::QuickCheck, BenchCase::Ours), 2)});
     }
 
     TextTable targets({"target", "measured", "verdict"});

@@ -9,14 +9,16 @@ namespace engine {
 
 namespace {
 
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
 std::string_view trim(std::string_view text)
 {
-    const auto isSpace = [](char c) {
-        return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-    };
-    while (!text.empty() && isSpace(text.front()))
+    while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && isSpace(text.back()))
+    while (!text.empty() && isBlank(text.back()))
         text.remove_suffix(1);
     return text;
 }
@@ -25,15 +27,16 @@ std::string_view trim(std::string_view text)
 std::string readValue(std::string_view text, std::size_t& pos)
 {
     std::size_t start = pos;
-    while (start < text.size() && (text[start] == ' ' || text[start] == '\t'))
+    while (start < text.size() && isBlank(text[start]))
         ++start;
-    if (start < text.size() && text[start] == '"') {
+    if (start < text.size() && (text[start] == '"' || text[start] == '\'')) {
+        const char quote = text[start];
         std::string value;
         std::size_t i = start + 1;
         for (; i < text.size(); ++i) {
-            if (text[i] == '"') {
-                if (i + 1 < text.size() && text[i + 1] == '"') {
-                    value += '"';
+            if (text[i] == quote) {
+                if (i + 1 < text.size() && text[i + 1] == quote) {
+                    value += quote;
                     ++i;
                     continue;
                 }
@@ -48,7 +51,7 @@ std::string readValue(std::string_view text, std::size_t& pos)
     }
     const auto semicolon = text.find(';', pos);
     const auto end = semicolon == std::string_view::npos ? text.size() : semicolon;
-    std::string value(text.substr(pos, end - pos));
+    std::string value(trim(text.substr(pos, end - pos)));
     pos = semicolon == std::string_view::npos ? text.size() : semicolon + 1;
     return value;
 }
@@ -82,6 +85,25 @@ ConnectionSettings parseConnectionText(std::string_view text)
     if (!provider || !equalsIgnoringAsciiCase(*provider, "Microsoft.Jet.OLEDB.4.0"))
         throw jet::providerNotFound();
     return settings;
+}
+
+std::string quoteConnectionValue(std::string_view value)
+{
+    const bool hasDouble = value.find('"') != std::string_view::npos;
+    const bool hasSingle = value.find('\'') != std::string_view::npos;
+    const bool plain = !hasDouble && !hasSingle && value.find(';') == std::string_view::npos &&
+                       (value.empty() || (!isBlank(value.front()) && !isBlank(value.back())));
+    if (plain)
+        return std::string(value);
+    const char quote = hasDouble && !hasSingle ? '\'' : '"';
+    std::string quoted(1, quote);
+    for (const char c : value) {
+        if (c == quote)
+            quoted += quote;
+        quoted += c;
+    }
+    quoted += quote;
+    return quoted;
 }
 
 } // namespace engine

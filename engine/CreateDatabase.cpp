@@ -2,6 +2,7 @@
 
 #include "engine/DatabaseFormat.h"
 #include "engine/FileProbe.h"
+#include "engine/Hardening.h"
 #include "engine/JetErrors.h"
 #include "engine/PasswordHash.h"
 #include "engine/Sqlite.h"
@@ -81,6 +82,7 @@ void CreateDatabase(const std::string& path, const std::string& password)
     try {
         if (rc != SQLITE_OK)
             throwSqliteError(db.get(), rc);
+        hardenConnection(db.get());
         writeSchema(db.get(), password);
         if (sqlite3_close(db.get()) != SQLITE_OK)
             throwSqliteError(db.get(), sqlite3_errcode(db.get()));

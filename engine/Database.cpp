@@ -1,12 +1,13 @@
 #include "engine/Database.h"
 
-#include "engine/AsciiCase.h"
 #include "engine/ConnectionText.h"
 #include "engine/DatabaseFormat.h"
 #include "engine/Error.h"
 #include "engine/FileProbe.h"
+#include "engine/Hardening.h"
 #include "engine/JetErrors.h"
 #include "engine/PasswordHash.h"
+#include "engine/SchemaCheck.h"
 #include "engine/Session.h"
 #include "engine/StatementRunners.h"
 
@@ -16,17 +17,6 @@ namespace {
 
 // A stored hash asking for more work than this is not one we wrote.
 constexpr std::int64_t MaxIterations = 10'000'000;
-
-// Statements handed to SQLite as written (a SELECT, a DELETE's condition) must not reach the
-// password table.
-int guardPasswordTable(void*, int, const char* first, const char* second, const char*, const char*)
-{
-    for (const char* name : {first, second}) {
-        if (name && equalsIgnoringAsciiCase(name, format::PasswordTable))
-            return SQLITE_DENY;
-    }
-    return SQLITE_OK;
-}
 
 PasswordHash readPasswordHash(sqlite3* db, const std::string& path)
 {
@@ -85,6 +75,11 @@ Database Database::open(const std::string& path, const std::string& password,
     SqliteHandle db(raw);
     if (rc != SQLITE_OK)
         throw jet::fromSqlite(SqliteError(rc, sqlite3_errstr(rc)), path, {});
+    try {
+        hardenConnection(db.get());
+    } catch (const SqliteError& error) {
+        throw jet::fromSqlite(error, path, {});
+    }
     sqlite3_busy_timeout(db.get(), static_cast<int>(busyWait.count()));
 
     if (!readPasswordHash(db.get(), path).matches(password))
@@ -94,13 +89,15 @@ Database Database::open(const std::string& path, const std::string& password,
         // FULL: a committed reload must survive a power cut; it costs one more sync per commit,
         // and the program commits a whole table at once.
         execSql(db.get(), "PRAGMA synchronous = FULL");
-        execSql(db.get(),
-                ("PRAGMA cache_size = -" + std::to_string(format::PageCacheKiB)).c_str());
+        execSql(db.get(), ("PRAGMA cache_size = -" + std::to_string(format::PageCacheKiB)).c_str());
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, path, {});
     }
-    sqlite3_set_authorizer(db.get(), guardPasswordTable, nullptr);
-    return Database(std::make_unique<Impl>(std::move(db), path));
+    // Before anything is written: a damaged or foreign file is refused as it stands.
+    checkDatabaseContents(db.get(), path);
+    auto impl = std::make_unique<Impl>(std::move(db), path);
+    impl->guard.install(impl->db.get());
+    return Database(std::move(impl));
 }
 
 std::int64_t Database::execute(std::string_view sql)

@@ -22,7 +22,8 @@ class Database
 public:
     // Opens the database a connection text names ("Provider=Microsoft.Jet.OLEDB.4.0;Data
     // Source=...;Jet OLEDB:Database Password=...;"). Raises 3706 for another provider, and the
-    // open failures (missing file, unrecognised format, wrong password, in use). A failed open
+    // open failures (missing file, unrecognised format, write-ahead-log mode, wrong password, in
+    // use, a damaged file, a file holding a trigger, view or virtual table). A failed open
     // never creates, changes or truncates a file.
     static Database openConnectionText(std::string_view connectionText);
 
@@ -42,8 +43,8 @@ public:
     // Executes one Jet statement (INSERT INTO, DELETE, ALTER TABLE ... ALTER COLUMN, CREATE
     // TABLE, CREATE [UNIQUE] INDEX, DROP TABLE, DROP INDEX, SELECT); returns the number of rows
     // it affected (0 for DDL and SELECT). Raises syntax, missing table, value count, field size,
-    // duplicate key and in-use errors as the Jet provider numbers them; a failed statement
-    // changes nothing.
+    // duplicate key and in-use errors as the Jet provider numbers them, and "Undefined function"
+    // for a function outside the dialect; a failed statement changes nothing.
     std::int64_t execute(std::string_view sql);
 
     // Runs a SELECT (for tests and tools) and returns its rows; raises as execute does.

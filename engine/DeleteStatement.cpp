@@ -52,9 +52,12 @@ std::int64_t runDelete(Session& session, JetLexer& lexer)
         sql.append(" WHERE ").append(where);
     Statement statement;
     std::string_view tail;
+    session.guard.clearRefusal();
     try {
         statement = Statement(session.db.get(), sql, &tail);
     } catch (const SqliteError& error) {
+        if (const auto refused = session.guard.refusal(Kind))
+            throw *refused;
         if (error.primaryCode() != SQLITE_ERROR)
             throw jet::fromSqlite(error, session.path, table);
         throw jet::syntaxError(Kind);

@@ -3,6 +3,7 @@
 #include "engine/DatabaseFormat.h"
 #include "engine/JetErrors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -23,6 +24,16 @@ std::uint32_t bigEndian32(const unsigned char* bytes)
 {
     return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) |
            (std::uint32_t{bytes[2]} << 8) | std::uint32_t{bytes[3]};
+}
+
+Error writeAheadLogMode(const std::string& path)
+{
+    return {ErrorNumber::ProviderFailure,
+            QCoreApplication::translate("Engine",
+                                        "The database '%1' is in write-ahead-log mode, which a "
+                                        "Tandera database never uses; it was not opened.")
+                .arg(QString::fromStdString(path))
+                .toStdString()};
 }
 
 } // namespace
@@ -48,12 +59,20 @@ void probeDatabaseFile(const std::string& path)
     if (got != static_cast<qint64>(HeaderSize) ||
         std::memcmp(header.data(), Magic, sizeof Magic) != 0)
         throw jet::unrecognizedFormat(path);
-    // Version 2 is write-ahead logging, which would leave side files beside the database even
-    // after an open that fails; we never make such files.
-    if (header[WriteVersionOffset] != 1 || header[ReadVersionOffset] != 1)
+    // Version 1 is the rollback journal we write; version 2 is write-ahead logging, which would
+    // leave side files beside the database even after an open that fails.
+    constexpr unsigned char Rollback = 1;
+    constexpr unsigned char WriteAheadLog = 2;
+    const auto known = [](unsigned char version) {
+        return version == Rollback || version == WriteAheadLog;
+    };
+    const unsigned char write = header[WriteVersionOffset];
+    const unsigned char read = header[ReadVersionOffset];
+    if (!known(write) || !known(read) ||
+        bigEndian32(header.data() + ApplicationIdOffset) != format::ApplicationId)
         throw jet::unrecognizedFormat(path);
-    if (bigEndian32(header.data() + ApplicationIdOffset) != format::ApplicationId)
-        throw jet::unrecognizedFormat(path);
+    if (write != Rollback || read != Rollback)
+        throw writeAheadLogMode(path);
 
     // Every run writes, and the rollback journal goes beside the file.
     if (!info.isWritable() || !QFileInfo(info.absolutePath()).isWritable())

@@ -5,9 +5,9 @@
 namespace engine {
 
 // Looks at the file at path before SQLite may touch it, reading its header only: raises the
-// open failure that fits (file not found, no permission, unrecognised format) unless it is a
-// regular, readable and writable SQLite file in rollback-journal mode that carries our
-// application id. Never creates or changes anything.
+// open failure that fits (file not found, no permission, unrecognised format, a database of ours
+// in write-ahead-log mode) unless it is a regular, readable and writable SQLite file in
+// rollback-journal mode that carries our application id. Never creates or changes anything.
 void probeDatabaseFile(const std::string& path);
 
 // The name to hand SQLite for path: absolute, so that a relative name beginning with "file:" is

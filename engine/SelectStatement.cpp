@@ -27,9 +27,12 @@ std::vector<Row> runSelect(Session& session, std::string_view sql)
         throw jet::syntaxError(Kind);
     Statement statement;
     std::string_view tail;
+    session.guard.clearRefusal();
     try {
         statement = Statement(session.db.get(), sql, &tail);
     } catch (const SqliteError& error) {
+        if (const auto refused = session.guard.refusal(Kind))
+            throw *refused;
         if (error.primaryCode() != SQLITE_ERROR)
             throw jet::fromSqlite(error, session.path, {});
         const std::string_view message = error.what();

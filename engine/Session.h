@@ -2,6 +2,7 @@
 
 #include "engine/JetLexer.h"
 #include "engine/Sqlite.h"
+#include "engine/StatementGuard.h"
 #include "engine/TableCatalog.h"
 
 #include <string>
@@ -33,6 +34,7 @@ struct Session
     TableCatalog catalog;
     InsertScratch insert;
     int transactionDepth = 0;
+    StatementGuard guard;
 };
 
 } // namespace engine

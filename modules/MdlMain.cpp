@@ -1,5 +1,6 @@
 #include "modules/MdlMain.h"
 
+#include "engine/ConnectionText.h"
 #include "engine/Error.h"
 #include "platform/MessageBox.h"
 
@@ -36,10 +37,13 @@ bool namesDatabaseFile(const std::string& path)
         Qt::CaseSensitive);
 }
 
+// An ordinary path goes in as typed; one that holds ";", a quote or an outer blank is quoted,
+// so that the open acts on exactly that path and the path cannot add keys of its own.
 void buildConnectionText(const std::string& path)
 {
-    connectionText() = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + path +
-                       ";Jet OLEDB:Database Password=rovak;";
+    connectionText() =
+        "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + engine::quoteConnectionValue(path) +
+        ";Jet OLEDB:Database Password=rovak;";
 }
 
 void openOnConnectionText()

@@ -46,7 +46,58 @@ INSTANTIATE_TEST_SUITE_P(
                   "/k.mdb", ""},
         ParseCase{"Data Source=/first.mdb;Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/second.mdb",
                   "/second.mdb", ""},
-        ParseCase{"Provider=Microsoft.Jet.OLEDB.4.0;Jet OLEDB:Database Password=;", "", ""}));
+        ParseCase{"Provider=Microsoft.Jet.OLEDB.4.0;Jet OLEDB:Database Password=;", "", ""},
+        // Single quotes delimit as double ones do; blanks outside quotes are not the value's.
+        ParseCase{"Provider=Microsoft.Jet.OLEDB.4.0;Data Source='/a;b/say \"hi\"/K.mdb';"
+                  "Jet OLEDB:Database Password='it''s'",
+                  "/a;b/say \"hi\"/K.mdb", "it's"},
+        ParseCase{"Provider=Microsoft.Jet.OLEDB.4.0;Data Source= \t/x/K.mdb \t;"
+                  "Jet OLEDB:Database Password= \" pw \" ;",
+                  "/x/K.mdb", " pw "},
+        ParseCase{"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/it's/a \"b\"/K.mdb;",
+                  "/it's/a \"b\"/K.mdb", ""}));
+
+struct QuoteCase
+{
+    const char* value;
+    const char* quoted;
+};
+
+class ConnectionValueQuoting : public ::testing::TestWithParam<QuoteCase>
+{
+};
+
+// A path that could end the value early, add a key, or lose its outer blanks is quoted as the
+// OLE DB rules say, and reads back as exactly the path.
+TEST_P(ConnectionValueQuoting, QuotesWhatTheParserWouldMisreadAndReadsItBack)
+{
+    const QuoteCase& c = GetParam();
+    EXPECT_EQ(engine::quoteConnectionValue(c.value), c.quoted);
+    const engine::ConnectionSettings settings = engine::parseConnectionText(
+        std::string("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + c.quoted +
+        ";Jet OLEDB:Database Password=" + engine::quoteConnectionValue(c.value) + ";");
+    EXPECT_EQ(settings.dataSource, c.value);
+    EXPECT_EQ(settings.password, c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, ConnectionValueQuoting,
+    ::testing::Values(
+        QuoteCase{"/data/Kolvarin.mdb", "/data/Kolvarin.mdb"},
+        QuoteCase{"C:\\Data Baru\\a=b (1)\\Kolvarin.mdb", "C:\\Data Baru\\a=b (1)\\Kolvarin.mdb"},
+        QuoteCase{"/data/semi;colon/Kolvarin.mdb", "\"/data/semi;colon/Kolvarin.mdb\""},
+        QuoteCase{"/x/Kolvarin.mdb;Data Source=/other/target.db",
+                  "\"/x/Kolvarin.mdb;Data Source=/other/target.db\""},
+        QuoteCase{"/data/it's/Kolvarin.mdb", "\"/data/it's/Kolvarin.mdb\""},
+        QuoteCase{"/data/say \"hi\"/Kolvarin.mdb", "'/data/say \"hi\"/Kolvarin.mdb'"},
+        QuoteCase{"/data/it's \"hi\"/Kolvarin.mdb", "\"/data/it's \"\"hi\"\"/Kolvarin.mdb\""},
+        QuoteCase{"'/data/Kolvarin.mdb", "\"'/data/Kolvarin.mdb\""},
+        QuoteCase{"\"/data/Kolvarin.mdb\"", "'\"/data/Kolvarin.mdb\"'"},
+        QuoteCase{" /data/Kolvarin.mdb", "\" /data/Kolvarin.mdb\""},
+        QuoteCase{"/data/Kolvarin.mdb ", "\"/data/Kolvarin.mdb \""},
+        QuoteCase{"/data/Kolvarin.mdb\t", "\"/data/Kolvarin.mdb\t\""}, QuoteCase{"\"", "'\"'"},
+        QuoteCase{"'\"", "\"'\"\"\""}, QuoteCase{"", ""}),
+    [](const auto& info) { return "Value" + std::to_string(info.index); });
 
 TEST(ConnectionText, OtherOrMissingProviderRaises3706)
 {

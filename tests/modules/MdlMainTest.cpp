@@ -2,6 +2,7 @@
 
 #include "engine/Database.h"
 #include "engine/Error.h"
+#include "tests/support/HostileDatabase.h"
 #include "tests/support/Seams.h"
 #include "tests/support/TempDir.h"
 
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -174,6 +176,138 @@ TEST_F(OpenDatabaseTest, AFailedReopenReadsAsAFirstRunFailure)
         OpenDatabase(good);
         expectOpenOn(good);
         cnDatabase().Close();
+    }
+}
+
+// Paths relative to a folder made current for the test, so that the expected connection texts
+// can be written out in full.
+class CurrentFolder
+{
+public:
+    explicit CurrentFolder(const std::string& folder) : m_previous(QDir::currentPath())
+    {
+        EXPECT_TRUE(QDir::setCurrent(QString::fromStdString(folder)));
+    }
+    ~CurrentFolder() { QDir::setCurrent(m_previous); }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+private:
+    QString m_previous;
+};
+
+QByteArray bytesOf(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct OddPathCase
+{
+    const char* path;
+    const char* dataSource; // as it must stand in the connection text
+    const char* decoy;      // what the path would open if it went in unquoted, or nullptr
+};
+
+class OddPathTest : public OpenDatabaseTest, public testing::WithParamInterface<OddPathCase>
+{
+};
+
+// Mended fault: the path went into the connection text unquoted, so a ";" ended it early (a
+// folder "semi;colon" opened the file "semi") and quotes or outer blanks were misread.
+TEST_P(OddPathTest, OpensExactlyThePathTypedAndQuotesItInTheConnectionText)
+{
+    const OddPathCase& c = GetParam();
+    const CurrentFolder current(dir.path());
+    database(c.path);
+    if (c.decoy)
+        database(c.decoy);
+
+    OpenDatabase(c.path);
+    ASSERT_EQ(std::vector<MessageBoxCall>{}, boxes.calls());
+    ASSERT_EQ(Connection::adStateOpen, cnDatabase().State());
+    EXPECT_EQ(std::string("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + c.dataSource +
+                  ";Jet OLEDB:Database Password=rovak;",
+              strConnection());
+    cnDatabase().Execute("CREATE TABLE Tblkemasan (UREDI TEXT(50))");
+    cnDatabase().Close();
+    EXPECT_TRUE(hasTable(dir.file(c.path), "Tblkemasan"));
+    if (c.decoy) {
+        EXPECT_FALSE(hasTable(dir.file(c.decoy), "Tblkemasan"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, OddPathTest,
+    testing::Values(
+        OddPathCase{"semi;colon/Kolvarin.mdb", "\"semi;colon/Kolvarin.mdb\"", "semi"},
+        OddPathCase{"it's/Kolvarin.mdb", "\"it's/Kolvarin.mdb\"", nullptr},
+        OddPathCase{"say \"hi\"/Kolvarin.mdb", "'say \"hi\"/Kolvarin.mdb'", nullptr},
+        OddPathCase{"it's \"hi\";/Kolvarin.mdb", "\"it's \"\"hi\"\";/Kolvarin.mdb\"",
+                    "it's \"hi\""},
+        OddPathCase{"'quoted'/Kolvarin.mdb", "\"'quoted'/Kolvarin.mdb\"", "quoted"},
+        OddPathCase{"\"dq\"/Kolvarin.mdb", "'\"dq\"/Kolvarin.mdb'", "dq"},
+        OddPathCase{" lead/Kolvarin.mdb", "\" lead/Kolvarin.mdb\"", "lead/Kolvarin.mdb"},
+        OddPathCase{"trail/Kolvarin.mdb ", "\"trail/Kolvarin.mdb \"", "trail/Kolvarin.mdb"}),
+    [](const auto& info) { return "Path" + std::to_string(info.index); });
+
+// Mended fault: a path carrying its own "Data Source=" passed the name check and then reloaded
+// the database it named.
+TEST_F(OpenDatabaseTest, APathCannotNameAnotherDatabaseThroughTheConnectionText)
+{
+    const std::string named = database("x/Kolvarin.mdb");
+    const std::string target = database("other/target.db");
+    const QByteArray namedBefore = bytesOf(named);
+    const QByteArray targetBefore = bytesOf(target);
+    const std::string typed = named + ";Data Source=" + target;
+
+    OpenDatabase(typed);
+    EXPECT_EQ(Connection::adStateClosed, cnDatabase().State());
+    EXPECT_EQ(std::vector<MessageBoxCall>{failedOpenBox("-2147467259-Could not find file '" +
+                                                        typed + "'.")},
+              boxes.calls());
+    EXPECT_EQ(targetBefore, bytesOf(target));
+    EXPECT_EQ(namedBefore, bytesOf(named));
+}
+
+// Mended faults: a damaged file, or one carrying a trigger, was opened and rewritten; a file
+// in write-ahead-log mode was called an unrecognized format. The operator gets the failed-open
+// box saying what is wrong, and the file keeps every byte.
+TEST_F(OpenDatabaseTest, AHostileFileGetsTheFailedOpenBoxAndStaysAsItWas)
+{
+    const std::string path = dir.file("Kolvarin.mdb");
+    const struct
+    {
+        std::function<void()> spoil;
+        std::string description;
+    } cases[] = {
+        {[&] { hostile::writeRandomBytesIntoTheMiddle(path); },
+         "The database '" + path + "' needs to be repaired or isn't a database file."},
+        {[&] {
+             hostile::runOnFile(path, "CREATE TRIGGER ganti AFTER DELETE ON Tblkemasan BEGIN "
+                                      "INSERT INTO Tblkemasan VALUES ('XX', 'x'); END");
+         },
+         "The database '" + path +
+             "' holds the trigger 'ganti', which a Tandera database never has; it was not "
+             "opened."},
+        {[&] { hostile::runOnFile(path, "PRAGMA journal_mode = WAL"); },
+         "The database '" + path +
+             "' is in write-ahead-log mode, which a Tandera database never uses; it was not "
+             "opened."},
+    };
+    for (const auto& testCase : cases) {
+        SCOPED_TRACE(testCase.description);
+        QFile::remove(QString::fromStdString(path));
+        hostile::makeDatabase(path, 3000);
+        testCase.spoil();
+        const QByteArray before = bytesOf(path);
+        boxes.clear();
+
+        OpenDatabase(path);
+        EXPECT_EQ(std::vector<MessageBoxCall>{failedOpenBox("-2147467259-" + testCase.description)},
+                  boxes.calls());
+        EXPECT_EQ(Connection::adStateClosed, cnDatabase().State());
+        EXPECT_EQ(before, bytesOf(path));
     }
 }
 

@@ -1,0 +1,102 @@
+#include "tests/engine/EngineFixture.h"
+#include "tests/support/HostileDatabase.h"
+
+#include <functional>
+
+using enginetest::errorOf;
+using enginetest::fileBytes;
+using enginetest::folderEntries;
+using enginetest::numbered;
+
+namespace {
+
+constexpr std::int32_t ProviderFailure = -2147467259;
+
+struct HostileFileCase
+{
+    const char* name;
+    std::function<void(const std::string& path)> spoil;
+    std::function<std::string(const std::string& path)> description;
+};
+
+class OpenRefusesHostileFile : public ::testing::TestWithParam<HostileFileCase>
+{
+};
+
+// Mended faults: a damaged file was opened and half rewritten before a later statement met the
+// damage; a trigger in the file changed rows during the reload; a file in write-ahead-log mode
+// was called an unrecognized format. Each is now refused at open, as it stands, byte for byte.
+TEST_P(OpenRefusesHostileFile, WithTheFailedOpenErrorLeavingItUntouched)
+{
+    TempDir dir;
+    const std::string path = dir.file("Kolvarin.mdb");
+    hostile::makeDatabase(path, 3000);
+    GetParam().spoil(path);
+    const QByteArray before = fileBytes(path);
+    const auto entriesBefore = folderEntries(dir.path());
+
+    EXPECT_EQ(numbered(errorOf([&] { engine::Database::open(path, hostile::Password); })),
+              numbered(ProviderFailure, GetParam().description(path)));
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_EQ(folderEntries(dir.path()), entriesBefore);
+}
+
+std::string holds(const std::string& path, const std::string& what)
+{
+    return "The database '" + path + "' holds the " + what +
+           ", which a Tandera database never has; it was not opened.";
+}
+
+std::string needsRepair(const std::string& path)
+{
+    return "The database '" + path + "' needs to be repaired or isn't a database file.";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, OpenRefusesHostileFile,
+    ::testing::Values(
+        HostileFileCase{"RandomBytesInTheMiddle",
+                        [](const std::string& p) { hostile::writeRandomBytesIntoTheMiddle(p); },
+                        needsRepair},
+        HostileFileCase{"Trigger",
+                        [](const std::string& p) {
+                            hostile::runOnFile(p, "CREATE TRIGGER keep_old AFTER INSERT ON "
+                                                  "TblPelabuhan BEGIN DELETE FROM Tblkemasan; "
+                                                  "END");
+                        },
+                        [](const std::string& p) {
+                            return holds(p, "trigger 'keep_old'");
+                        }},
+        HostileFileCase{"View",
+                        [](const std::string& p) {
+                            hostile::runOnFile(p, "CREATE VIEW ports AS SELECT * FROM "
+                                                  "TblPelabuhan");
+                        },
+                        [](const std::string& p) {
+                            return holds(p, "view 'ports'");
+                        }},
+        HostileFileCase{"VirtualTable",
+                        [](const std::string& p) {
+                            hostile::runOnFile(p, "CREATE VIRTUAL TABLE cari USING fts4(teks)");
+                        },
+                        [](const std::string& p) {
+                            return holds(p, "virtual table 'cari'");
+                        }},
+        // A function SQLite does not hold harmless, run by the file's own schema.
+        HostileFileCase{"UnsafeFunctionInTheSchema",
+                        [](const std::string& p) {
+                            hostile::runOnFile(p, "CREATE INDEX ix_json ON TblPelabuhan "
+                                                  "(json_valid(nmport))");
+                        },
+                        needsRepair},
+        HostileFileCase{
+            "WriteAheadLogMode",
+            [](const std::string& p) { hostile::runOnFile(p, "PRAGMA journal_mode = WAL"); },
+            [](const std::string& p) {
+                return "The database '" + p +
+                       "' is in write-ahead-log mode, which a Tandera database "
+                       "never uses; it was not opened.";
+            }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

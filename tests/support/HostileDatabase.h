@@ -1,0 +1,77 @@
+#pragma once
+
+// Database files of ours as they might come back from an office share or a copied backup:
+// changed behind the program's back by another SQLite client, or damaged on disk. Each starts
+// as a real database made by engine::CreateDatabase.
+
+#include "engine/Database.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace hostile {
+
+inline constexpr const char* Password = "rovak";
+
+// Runs sql on the file through a plain SQLite connection, as any other tool would.
+inline void runOnFile(const std::string& path, const std::string& sql)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    char* message = nullptr;
+    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message);
+    const std::string text = message ? message : "";
+    sqlite3_free(message);
+    ASSERT_EQ(sqlite3_close(db), SQLITE_OK);
+    ASSERT_EQ(rc, SQLITE_OK) << text;
+}
+
+// A database of ours at path holding the two reference tables as the Tandera application has
+// them, with one packaging row and rows port rows.
+inline void makeDatabase(const std::string& path, int rows = 10)
+{
+    engine::CreateDatabase(path, Password);
+    {
+        engine::Database db = engine::Database::open(path, Password);
+        db.execute("CREATE TABLE Tblkemasan (KDKEMAS TEXT(2) NOT NULL, UREDI TEXT(30), "
+                   "CONSTRAINT PK_Tblkemasan PRIMARY KEY (KDKEMAS))");
+        db.execute("CREATE TABLE TblPelabuhan (kdport TEXT(5) NOT NULL PRIMARY KEY, "
+                   "nmport TEXT(50))");
+        db.execute("INSERT INTO Tblkemasan VALUES ('BX', 'Box')");
+    }
+    std::string sql = "BEGIN;";
+    for (int i = 0; i < rows; ++i)
+        sql += "INSERT INTO TblPelabuhan VALUES ('P" + std::to_string(i) + "', 'Pelabuhan nomor " +
+               std::to_string(i) + " di pesisir utara Jawa');";
+    runOnFile(path, sql + "COMMIT;");
+}
+
+// Writes count pseudo-random bytes (a fixed seed) over the start of the page in the middle of
+// the file, as a bad sector or a half-copied file leaves it.
+inline void writeRandomBytesIntoTheMiddle(const std::string& path, std::size_t count = 64)
+{
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    ASSERT_TRUE(file.is_open());
+    unsigned char sizeBytes[2] = {};
+    file.seekg(16); // the page size, big-endian, in the file header
+    file.read(reinterpret_cast<char*>(sizeBytes), 2);
+    const std::uint64_t pageSize = (std::uint64_t{sizeBytes[0]} << 8) | sizeBytes[1];
+    const std::uint64_t pages = std::filesystem::file_size(path) / pageSize;
+    ASSERT_GT(pages, 8u);
+    std::mt19937 random(11);
+    std::vector<char> bytes(count);
+    for (char& byte : bytes)
+        byte = static_cast<char>(random() & 0xff);
+    file.seekp(static_cast<std::streamoff>((pages / 2) * pageSize));
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(file.good());
+}
+
+} // namespace hostile
