@@ -2,6 +2,9 @@
 
 #include "engine/DatabaseFormat.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 namespace engine::jet {
 
 namespace {
@@ -42,6 +45,15 @@ Error noPermission(std::string_view path)
 Error fileInUse(std::string_view path)
 {
     return {ErrorNumber::ProviderFailure, quoted("Could not use ", path, "; file already in use.")};
+}
+
+Error diskFull(std::string_view path)
+{
+    return {ErrorNumber::ProviderFailure,
+            QCoreApplication::translate("Engine",
+                                        "Not enough space on disk: the disk holding '%1' is full.")
+                .arg(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())))
+                .toStdString()};
 }
 
 Error invalidPassword()
@@ -181,6 +193,7 @@ Error fromSqlite(const SqliteError& error, std::string_view path, std::string_vi
         return {ErrorNumber::ProviderFailure,
                 quoted("The database ", path, " needs to be repaired or isn't a database file.")};
     case SQLITE_FULL:
+        return diskFull(path);
     case SQLITE_IOERR:
         return {ErrorNumber::ProviderFailure, quoted("Disk or network error writing ", path, ".")};
     case SQLITE_CONSTRAINT:
