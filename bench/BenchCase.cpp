@@ -3,8 +3,8 @@
 namespace bench {
 
 namespace {
-constexpr std::array<std::string_view, 4> kNames = {"ours", "ours-no-window", "text-floor",
-                                                    "bound-floor"};
+constexpr std::array<std::string_view, 5> kNames = {"ours", "ours-no-window", "text-floor",
+                                                    "bound-floor", "bound-floor-full-sync"};
 }
 
 std::string_view nameOf(BenchCase benchCase)

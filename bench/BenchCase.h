@@ -12,13 +12,16 @@ enum class BenchCase
     Ours,
     OursNoWindow,
     TextFloor,
-    BoundFloor
+    BoundFloor,
+    BoundFloorFullSync
 };
 
-inline constexpr std::array<BenchCase, 4> kAllCases = {BenchCase::Ours, BenchCase::OursNoWindow,
-                                                       BenchCase::TextFloor, BenchCase::BoundFloor};
+inline constexpr std::array<BenchCase, 5> kAllCases = {BenchCase::Ours, BenchCase::OursNoWindow,
+                                                       BenchCase::TextFloor, BenchCase::BoundFloor,
+                                                       BenchCase::BoundFloorFullSync};
 
-// The name the command line and the table use: ours, ours-no-window, text-floor, bound-floor.
+// The name the command line and the table use: ours, ours-no-window, text-floor, bound-floor,
+// bound-floor-full-sync.
 std::string_view nameOf(BenchCase benchCase);
 std::optional<BenchCase> caseNamed(std::string_view name);
 
