@@ -1,13 +1,13 @@
 // Proves that an update run is all or nothing per table, and that a completion box means the
 // rows are on disk, by stopping a real run at every change it makes to the disk.
 //
-// Each run goes in a child process: it opens the database through OpenDatabase, runs both
-// reloads through the file layer of FaultVfs, and at its N-th write, sync, truncate or delete
-// stops dead (a crash: the disk keeps what was written), or first loses the folder's unsynced
-// changes (a journal's delete comes back), or loses everything not yet synced (a power cut).
-// The parent then opens the file through the engine (which rolls back a journal left behind)
-// and holds each table to exactly its old or exactly its new rows, the new ones whenever its
-// completion box had been shown before the stop.
+// Each run goes in a child process: it opens the database through OpenDatabase and runs both
+// reloads through the file layer of FaultVfs, which at the run's N-th write, sync, truncate or
+// delete keeps three copies of the files, as three ways of stopping there leave them (see
+// FaultVfs::Stop: a crash, lost folder changes, a power cut), and ends the child. The parent
+// opens each copy through the engine (which rolls back a journal left behind) and holds each
+// table to exactly its old or exactly its new rows, the new ones whenever its completion box
+// had been shown before the stop.
 
 #include "engine/Database.h"
 #include "engine/DatabaseFormat.h"
@@ -29,6 +29,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -41,12 +42,8 @@ namespace {
 
 using Rows = std::vector<std::pair<std::string, std::string>>;
 
-enum class Stop
-{
-    Crash,
-    LostFolderChanges,
-    PowerCut
-};
+using Stop = FaultVfs::Stop;
+constexpr std::array<Stop, 3> kStops = {Stop::Crash, Stop::LostFolderChanges, Stop::PowerCut};
 
 const char* nameOf(Stop stop)
 {
@@ -219,17 +216,24 @@ protected:
         return bytes;
     }
 
+    // Where the files as stop leaves them are kept.
+    std::string keptFolder(Stop stop) const { return m_dir.file(nameOf(stop)); }
+
     // Runs the update in a child that stops at event stopAt (past the last event: after the
-    // run) and returns what it reported.
-    Report runStoppingAt(int stopAt, Stop stop)
+    // run), keeping the files as each way of stopping leaves them; returns what it reported.
+    Report runStoppingAt(int stopAt)
     {
         writeFile(databasePath(), m_pristine);
         ::unlink((databasePath() + "-journal").c_str());
+        for (const Stop stop : kStops) {
+            std::filesystem::remove_all(keptFolder(stop));
+            std::filesystem::create_directory(keptFolder(stop));
+        }
         *m_shared = Report{};
 
         const pid_t child = ::fork();
         if (child == 0)
-            runChild(stopAt, stop);
+            runChild(stopAt);
         int status = 0;
         ::waitpid(child, &status, 0);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
@@ -241,11 +245,12 @@ protected:
     bool expectIntact(int stopAt, Stop stop, const Report& report)
     {
         const std::string where = std::string(nameOf(stop)) + " at event " + std::to_string(stopAt);
+        const std::string path = keptFolder(stop) + "/Kolvarin.mdb";
         Rows kemasan;
         Rows pelabuhan;
         try {
             // The first open through the engine rolls back a journal left behind.
-            engine::Database database = engine::Database::open(databasePath(), "rovak");
+            engine::Database database = engine::Database::open(path, "rovak");
             kemasan = rowsOf(database, "Tblkemasan");
             pelabuhan = rowsOf(database, "TblPelabuhan");
         } catch (const Error& error) {
@@ -253,7 +258,7 @@ protected:
             return false;
         }
         bool intact = true;
-        const std::string integrity = integrityCheck();
+        const std::string integrity = integrityCheck(path);
         if (integrity != "ok") {
             ADD_FAILURE() << where << ": integrity_check says " << integrity;
             intact = false;
@@ -267,35 +272,32 @@ protected:
         return intact;
     }
 
-    // Sweeps the stops over the run's events, every stride-th of them for each way of
-    // stopping; returns the undisturbed run's report.
-    Report sweep(int stride)
+    // Stops the run at each of its events in turn, and once after it, and holds the files each
+    // way of stopping leaves to the rules; returns the undisturbed run's report.
+    Report sweep()
     {
-        const Report full = runStoppingAt(0, Stop::Crash);
+        const Report full = runStoppingAt(0);
         EXPECT_TRUE(full.finished) << "the run itself failed: " << full.error;
         EXPECT_EQ(full.boxes, 2);
         if (!full.finished)
             return full;
         printCounts(full);
 
-        int offset = 0;
-        for (const Stop stop : {Stop::Crash, Stop::LostFolderChanges, Stop::PowerCut}) {
-            int failures = 0;
-            for (int stopAt = 1 + offset++ % stride; stopAt <= full.events + 1 && failures < 5;
-                 stopAt += stride) {
-                const Report report = runStoppingAt(stopAt, stop);
-                if (report.failed) {
-                    ADD_FAILURE() << "the run raised: " << report.error;
-                    return full;
-                }
-                if (report.finished != (stopAt > full.events)) {
-                    ADD_FAILURE() << "the run's events vary: " << report.events << " against "
-                                  << full.events;
-                    return full;
-                }
+        int failures = 0;
+        for (int stopAt = 1; stopAt <= full.events + 1 && failures < 10; ++stopAt) {
+            const Report report = runStoppingAt(stopAt);
+            if (report.failed) {
+                ADD_FAILURE() << "the run raised: " << report.error;
+                return full;
+            }
+            if (report.finished != (stopAt > full.events)) {
+                ADD_FAILURE() << "the run's events vary: " << report.events << " against "
+                              << full.events;
+                return full;
+            }
+            for (const Stop stop : kStops)
                 if (!expectIntact(stopAt, stop, report))
                     ++failures;
-            }
         }
         return full;
     }
@@ -323,20 +325,20 @@ private:
         std::fflush(stdout);
     }
 
-    [[noreturn]] void runChild(int stopAt, Stop stop)
+    [[noreturn]] void runChild(int stopAt)
     {
         Report& report = *m_shared;
         {
             FaultVfs vfs;
+            const auto stopHere = [&] {
+                for (const Stop stop : kStops)
+                    vfs.keepAfter(stop, keptFolder(stop));
+                ::_exit(0);
+            };
             vfs.setObserver([&](const FaultVfs::Event& event) {
                 ++report.events;
-                if (report.events == stopAt) {
-                    if (stop == Stop::LostFolderChanges)
-                        vfs.loseFolderChanges();
-                    else if (stop == Stop::PowerCut)
-                        vfs.cutPower();
-                    ::_exit(0);
-                }
+                if (report.events == stopAt)
+                    stopHere();
                 report.counts[std::min(report.boxes, 2)][static_cast<int>(event.role)]
                              [static_cast<int>(event.kind)]++;
                 return SQLITE_OK;
@@ -358,12 +360,9 @@ private:
             }
             report.finished = true;
             // Stopped after the last event: the power goes with the boxes on the screen.
-            if (stop == Stop::LostFolderChanges)
-                vfs.loseFolderChanges();
-            else if (stop == Stop::PowerCut)
-                vfs.cutPower();
+            stopHere();
         }
-        ::_exit(0);
+        ::_exit(0); // not reached: stopHere ends the child
     }
 
     static Rows rowsOf(engine::Database& database, const std::string& table)
@@ -374,12 +373,11 @@ private:
         return sorted(std::move(rows));
     }
 
-    std::string integrityCheck() const
+    static std::string integrityCheck(const std::string& path)
     {
         sqlite3* db = nullptr;
         std::string result = "cannot open";
-        if (sqlite3_open_v2(databasePath().c_str(), &db, SQLITE_OPEN_READONLY, nullptr) ==
-            SQLITE_OK) {
+        if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
             sqlite3_stmt* check = nullptr;
             if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &check, nullptr) ==
                     SQLITE_OK &&
@@ -412,7 +410,7 @@ private:
 // a stop after the run has ended.
 TEST_F(CrashSweep, EveryStopLeavesEachTableOldOrNew)
 {
-    const Report run = sweep(1);
+    const Report run = sweep();
     // The port table's reload commits in one go: its journal is synced twice (the records,
     // then their count) and the file once.
     EXPECT_EQ(run.counts[1][1][1], 2) << "journal syncs";
@@ -420,12 +418,11 @@ TEST_F(CrashSweep, EveryStopLeavesEachTableOldOrNew)
 }
 
 // The same where SQLite's memory is held so low that the port table's reload writes pages to
-// the file before its commit (each time after syncing the journal); every third event, each
-// way of stopping taking its own third.
+// the file before its commit (each time after syncing the journal).
 TEST_F(CrashSweep, EveryStopWhileTheCacheSpillsLeavesEachTableOldOrNew)
 {
     m_heapLimit = 200'000;
-    const Report run = sweep(3);
+    const Report run = sweep();
     EXPECT_GT(run.counts[1][1][1], 4) << "the cache did not spill: too few journal syncs";
 }
 

@@ -57,7 +57,7 @@ void writeAll(const std::string& path, const std::string& bytes)
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out)
-        throw std::runtime_error("cannot restore " + path);
+        throw std::runtime_error("cannot write " + path);
 }
 
 // The file methods: each change goes past the owner first; everything else goes straight on.
@@ -317,8 +317,7 @@ int FaultVfs::remove(const char* name, int syncFolder)
     if (tracked && m_observer) {
         const std::string_view suffix = "-journal";
         const Role role = path.ends_with(suffix) ? Role::Journal : Role::Database;
-        if (const int rc = m_observer(Event{Kind::Delete, role, path, syncFolder != 0});
-            rc != SQLITE_OK)
+        if (const int rc = m_observer(Event{Kind::Delete, role, path}); rc != SQLITE_OK)
             return rc;
     }
     const int rc = m_real->xDelete(m_real, name, tracked ? 0 : syncFolder);
@@ -335,7 +334,7 @@ int FaultVfs::event(File& file, Kind kind)
 {
     if (!m_observer)
         return SQLITE_OK;
-    return m_observer(Event{kind, file.role, file.path, false});
+    return m_observer(Event{kind, file.role, file.path});
 }
 
 void FaultVfs::synced(File& file)
@@ -384,26 +383,21 @@ void FaultVfs::syncFolder()
     }
 }
 
-void FaultVfs::cutPower() const
-{
-    restore(true);
-}
-
-void FaultVfs::loseFolderChanges() const
-{
-    restore(false);
-}
-
-void FaultVfs::restore(bool fileBytesToo) const
+void FaultVfs::keepAfter(Stop stop, const std::string& folder) const
 {
     for (const auto& [path, durable] : m_durable) {
+        const std::string kept = folder + path.substr(path.rfind('/'));
         const bool there = exists(path);
-        if (!durable.entry) {
+        if (stop == Stop::Crash) {
             if (there)
-                ::unlink(path.c_str());
-        } else if (!there || durable.deletedSinceFolderSync || fileBytesToo) {
+                writeAll(kept, readAll(path));
+        } else if (!durable.entry) {
+            // Made since the folder's last sync: gone.
+        } else if (!there || durable.deletedSinceFolderSync || stop == Stop::PowerCut) {
             // A file deleted and made again is still the old one until the folder is synced.
-            writeAll(path, durable.content);
+            writeAll(kept, durable.content);
+        } else {
+            writeAll(kept, readAll(path));
         }
     }
 }

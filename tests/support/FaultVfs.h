@@ -40,7 +40,6 @@ public:
         Kind kind;
         Role role;
         std::string path;
-        bool syncsFolder = false; // a delete that syncs the folder after it
     };
     // Called before each event is carried out; returns SQLITE_OK to carry it out, or the error
     // to fail it with.
@@ -56,12 +55,17 @@ public:
     // as the system layer reports a full disk. 0: no limit.
     void setCapacity(std::int64_t bytes) { m_capacity = bytes; }
 
-    // Brings the files on disk to what a power cut now would leave: bytes written since a file's
-    // last sync are gone, and files made or deleted since the folder's last sync are not, or
-    // are back. Call with no connection open.
-    void cutPower() const;
-    // Only the folder's unsynced changes are lost; file bytes stay as written.
-    void loseFolderChanges() const;
+    // What a stop now would leave on disk.
+    enum class Stop
+    {
+        Crash,             // the process dies: the disk keeps every byte written
+        LostFolderChanges, // files made or deleted since the folder's last sync are not, or are
+                           // back
+        PowerCut           // that, and bytes written since a file's last sync are gone
+    };
+    // Writes into folder, under their own names, the database and journal as stop would leave
+    // them; the files themselves stay as they are.
+    void keepAfter(Stop stop, const std::string& folder) const;
 
     // For the system layer's callbacks.
     struct File;
@@ -81,7 +85,6 @@ private:
         bool deletedSinceFolderSync = false;
     };
     void syncFolder();
-    void restore(bool fileBytesToo) const;
     static std::int64_t sizeOf(File& file);
 
     sqlite3_vfs* m_real;
