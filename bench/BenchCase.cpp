@@ -4,7 +4,8 @@ namespace bench {
 
 namespace {
 constexpr std::array<std::string_view, kAllCases.size()> kNames = {
-    "ours", "ours-no-window", "text-floor", "bound-floor", "open", "quick-check"};
+    "ours", "ours-no-window", "text-floor", "bound-floor", "bound-floor-full-sync", "open",
+    "quick-check"};
 }
 
 std::string_view nameOf(BenchCase benchCase)

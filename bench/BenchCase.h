@@ -13,17 +13,19 @@ enum class BenchCase
     OursNoWindow,
     TextFloor,
     BoundFloor,
+    BoundFloorFullSync,
     // What opening the reloaded database costs, and the structural check's part of it.
     Open,
     QuickCheck
 };
 
-inline constexpr std::array<BenchCase, 6> kAllCases = {
-    BenchCase::Ours,       BenchCase::OursNoWindow, BenchCase::TextFloor,
-    BenchCase::BoundFloor, BenchCase::Open,         BenchCase::QuickCheck};
+inline constexpr std::array<BenchCase, 7> kAllCases = {
+    BenchCase::Ours,       BenchCase::OursNoWindow,       BenchCase::TextFloor,
+    BenchCase::BoundFloor, BenchCase::BoundFloorFullSync, BenchCase::Open,
+    BenchCase::QuickCheck};
 
 // The name the command line and the table use: ours, ours-no-window, text-floor, bound-floor,
-// open, quick-check.
+// bound-floor-full-sync, open, quick-check.
 std::string_view nameOf(BenchCase benchCase);
 std::optional<BenchCase> caseNamed(std::string_view name);
 

@@ -87,8 +87,8 @@ std::string usage()
            "  Reloads a table from generated data files of N lines (default 406,60000,600000),\n"
            "  each size and case in a process of its own, and prints the times and targets.\n"
            "  Sizes up to 1296 reload Tblkemasan, larger ones TblPelabuhan.\n"
-           "  CASE: ours, ours-no-window, text-floor, bound-floor, open, quick-check (default "
-           "all).\n"
+           "  CASE: ours, ours-no-window, text-floor, bound-floor, bound-floor-full-sync, open,\n"
+           "        quick-check (default all).\n"
            "  --rounds: rounds per case (default 5, or 3 above 100,000 lines).\n";
 }
 

@@ -60,10 +60,9 @@ std::vector<CaseResult> runBench(const BenchOptions& options)
         for (int round = 0; round < rounds; ++round) {
             for (std::size_t index = first; index < results.size(); ++index) {
                 CaseResult& result = results[index];
-                const std::string output =
-                    runSelf({"--measure", std::string(nameOf(result.benchCase)), "--sizes",
-                             std::to_string(size), "--rounds", "1", "--directory",
-                             directory.string()});
+                const std::string output = runSelf(
+                    {"--measure", std::string(nameOf(result.benchCase)), "--sizes",
+                     std::to_string(size), "--rounds", "1", "--directory", directory.string()});
                 const Measurement measured = parseMeasurement(output);
                 Measurement& total = result.measurement;
                 total.seconds.insert(total.seconds.end(), measured.seconds.begin(),

@@ -17,8 +17,8 @@ void runBoundFloor(sqlite3* db, const std::string& dataPath, ReloadTable table)
     TextFileInput input(dataPath);
     while (!input.atEnd()) {
         const DataRecord record = recordOf(table, input.readLine());
-        sqlite3_bind_text(insert.get(), 1, record.code.data(),
-                          static_cast<int>(record.code.size()), SQLITE_STATIC);
+        sqlite3_bind_text(insert.get(), 1, record.code.data(), static_cast<int>(record.code.size()),
+                          SQLITE_STATIC);
         sqlite3_bind_text(insert.get(), 2, record.description.data(),
                           static_cast<int>(record.description.size()), SQLITE_STATIC);
         check(db, sqlite3_step(insert.get()), "insert into " + std::string(texts.tableName));

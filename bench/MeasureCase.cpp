@@ -20,9 +20,13 @@ namespace {
 using Floor = void (*)(sqlite3*, const std::string&, ReloadTable);
 
 double timeFloor(Floor floor, const std::string& databasePath, const std::string& dataPath,
-                 ReloadTable table)
+                 ReloadTable table, bool fullSync = false)
 {
     const SqliteHandle db = openSqlite(databasePath);
+    // The level before the engine's: its difference from the bound floor is what syncing the
+    // folder after each commit costs.
+    if (fullSync)
+        exec(db.get(), "PRAGMA synchronous = FULL");
     const auto start = std::chrono::steady_clock::now();
     floor(db.get(), dataPath, table);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
@@ -77,6 +81,9 @@ Measurement measureCase(BenchCase benchCase, std::int64_t size, int rounds,
             break;
         case BenchCase::BoundFloor:
             seconds = timeFloor(runBoundFloor, databasePath, dataPath, table);
+            break;
+        case BenchCase::BoundFloorFullSync:
+            seconds = timeFloor(runBoundFloor, databasePath, dataPath, table, true);
             break;
         case BenchCase::Open:
         case BenchCase::QuickCheck:

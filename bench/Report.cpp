@@ -84,6 +84,19 @@ std::optional<double> windowOverheadPercent(const std::vector<CaseResult>& resul
     return (*shown - 1.0) * 100.0;
 }
 
+// What syncing the folder after the commit adds to the bound floor: seconds and percent.
+std::string folderSyncCost(const std::vector<CaseResult>& results, std::int64_t size)
+{
+    const Measurement* extra = find(results, size, BenchCase::BoundFloor);
+    const Measurement* full = find(results, size, BenchCase::BoundFloorFullSync);
+    if (!extra || !full)
+        return "-";
+    const double seconds = median(*extra) - median(*full);
+    const double percent = (median(*extra) / median(*full) - 1.0) * 100.0;
+    return (seconds >= 0 ? "+" : "") + fixed(seconds * 1000.0, 1) + " ms (" +
+           (percent >= 0 ? "+" : "") + fixed(percent, 1) + "%)";
+}
+
 std::set<std::int64_t> sizesOf(const std::vector<CaseResult>& results)
 {
     std::set<std::int64_t> sizes;
@@ -151,7 +164,7 @@ std::string formatReport(const std::vector<CaseResult>& results)
     }
 
     TextTable ratios({"rows", "ours / text floor", "ours / bound floor", "no window / text floor",
-                      "window overhead", "quick check / reload"});
+                      "window overhead", "folder sync", "quick check / reload"});
     for (const std::int64_t size : sizesOf(results)) {
         const auto overhead = windowOverheadPercent(results, size);
         ratios.addRow(
@@ -159,6 +172,7 @@ std::string formatReport(const std::vector<CaseResult>& results)
              orDash(ratio(results, size, BenchCase::Ours, BenchCase::BoundFloor), 2),
              orDash(ratio(results, size, BenchCase::OursNoWindow, BenchCase::TextFloor), 2),
              overhead ? fixed(*overhead, 1) + "%" : std::string("-"),
+             folderSyncCost(results, size),
              orDash(ratio(results, size, BenchCase::QuickCheck, BenchCase::Ours), 2)});
     }
 

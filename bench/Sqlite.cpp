@@ -1,6 +1,7 @@
 #include "bench/Sqlite.h"
 
-#include "engine/DatabaseFormat.h"
+#include "engine/Sqlite.h"
+#include "engine/WriteSettings.h"
 
 #include <stdexcept>
 
@@ -14,8 +15,12 @@ SqliteHandle openSqlite(const std::string& path)
     if (rc != SQLITE_OK)
         throw std::runtime_error("cannot open " + path + ": " +
                                  (raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)));
-    // The floors store the table as the engine does, page cache included.
-    exec(db.get(), "PRAGMA cache_size = -" + std::to_string(engine::format::PageCacheKiB));
+    // The floors write the file as the engine does: sync level, delete and page cache.
+    try {
+        engine::applyWriteSettings(db.get());
+    } catch (const engine::SqliteError& error) {
+        throw std::runtime_error("cannot set up " + path + ": " + error.what());
+    }
     return db;
 }
 

@@ -10,6 +10,7 @@
 #include "engine/SchemaCheck.h"
 #include "engine/Session.h"
 #include "engine/StatementRunners.h"
+#include "engine/WriteSettings.h"
 
 namespace engine {
 
@@ -86,10 +87,7 @@ Database Database::open(const std::string& path, const std::string& password,
         throw jet::invalidPassword();
 
     try {
-        // FULL: a committed reload must survive a power cut; it costs one more sync per commit,
-        // and the program commits a whole table at once.
-        execSql(db.get(), "PRAGMA synchronous = FULL");
-        execSql(db.get(), ("PRAGMA cache_size = -" + std::to_string(format::PageCacheKiB)).c_str());
+        applyWriteSettings(db.get());
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, path, {});
     }
@@ -138,9 +136,12 @@ void Database::beginTransaction()
     if (sqlite3_get_autocommit(db))
         session.transactionDepth = 0;
     try {
-        // IMMEDIATE takes the write lock now, waiting for it, instead of failing half-way.
+        // EXCLUSIVE waits, for the busy time at most, until readers have let go too: a reload
+        // then has the file to itself before its first delete, or fails here as "in use". With
+        // a reader still on, every insert ran and the commit failed after the wait, the page
+        // cache growing past its cap meanwhile since nothing could be spilled.
         execSql(db, session.transactionDepth == 0
-                        ? "BEGIN IMMEDIATE"
+                        ? "BEGIN EXCLUSIVE"
                         : ("SAVEPOINT " + transactionLevel(session.transactionDepth)).c_str());
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, session.path, {});

@@ -51,7 +51,10 @@ public:
     std::vector<Row> query(std::string_view sql);
 
     // Transactions nest; a rollback undoes rows and table shapes alike. Commit or rollback
-    // without a transaction raises "No transaction is active.".
+    // without a transaction raises "No transaction is active.". The outermost begin takes the
+    // file for this connection alone, waiting up to the busy time for other connections
+    // (readers too) to let go, and raises the in-use error when they do not. A commit that has
+    // returned is on disk; one that fails for a full disk raises an error saying so.
     void beginTransaction();
     void commitTransaction();
     void rollbackTransaction();

@@ -56,6 +56,15 @@ Error fileInUse(std::string_view path)
                      .arg(q(path)));
 }
 
+Error diskFull(std::string_view path)
+{
+    return {ErrorNumber::ProviderFailure,
+            QCoreApplication::translate("Engine",
+                                        "Not enough space on disk: the disk holding '%1' is full.")
+                .arg(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())))
+                .toStdString()};
+}
+
 Error invalidPassword()
 {
     return error(ErrorNumber::InvalidPassword,
@@ -220,6 +229,7 @@ Error fromSqlite(const SqliteError& sqliteError, std::string_view path, std::str
                 "Engine", "The database '%1' needs to be repaired or isn't a database file.")
                 .arg(q(path)));
     case SQLITE_FULL:
+        return diskFull(path);
     case SQLITE_IOERR:
         return error(ErrorNumber::ProviderFailure,
                      QCoreApplication::translate("Engine", "Disk or network error writing '%1'.")

@@ -14,6 +14,8 @@ Error fileNotFound(std::string_view path);
 Error unrecognizedFormat(std::string_view path);
 Error noPermission(std::string_view path);
 Error fileInUse(std::string_view path);
+// A write found no room left on the disk that holds the file at path.
+Error diskFull(std::string_view path);
 Error invalidPassword();
 Error providerNotFound();
 Error databaseExists(std::string_view path);

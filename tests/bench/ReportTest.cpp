@@ -62,4 +62,19 @@ TEST(Report, TargetsNotMeasuredSayNotApplicable)
         << report;
 }
 
+// The cost of syncing the folder after each commit: the bound floor at the engine's sync level
+// against the same at the level below.
+TEST(Report, FolderSyncCostIsTheBoundFloorsDifference)
+{
+    const std::vector<bench::CaseResult> results = {
+        result(406, BenchCase::BoundFloor, 0.0060),
+        result(406, BenchCase::BoundFloorFullSync, 0.0048),
+        result(60000, BenchCase::BoundFloor, 0.4),
+    };
+    const std::string report = bench::formatReport(results);
+    EXPECT_NE(std::string::npos, report.find("| +1.2 ms (+25.0%) |")) << report;
+    // Without the full-sync case at a size there is nothing to compare.
+    EXPECT_NE(std::string::npos, report.find("|               - |                - |\n")) << report;
+}
+
 } // namespace

@@ -1,0 +1,403 @@
+#include "tests/support/FaultVfs.h"
+
+#include <fstream>
+#include <iterator>
+#include <new>
+#include <stdexcept>
+#include <string_view>
+
+#include <unistd.h>
+
+struct FaultVfs::File
+{
+    sqlite3_file base; // first: SQLite hands back this address
+    FaultVfs* owner = nullptr;
+    sqlite3_file* real = nullptr;
+    bool tracked = false;
+    Role role = Role::Database;
+    bool syncsFolderOnFirstSync = false;
+    std::string path;
+};
+
+namespace {
+
+constexpr std::size_t realOffset()
+{
+    return (sizeof(FaultVfs::File) + 15) / 16 * 16;
+}
+
+FaultVfs& ownerOf(sqlite3_vfs* vfs)
+{
+    return *static_cast<FaultVfs*>(vfs->pAppData);
+}
+
+FaultVfs::File& fileOf(sqlite3_file* file)
+{
+    return *reinterpret_cast<FaultVfs::File*>(file);
+}
+
+sqlite3_file* realOf(sqlite3_file* file)
+{
+    return fileOf(file).real;
+}
+
+bool exists(const std::string& path)
+{
+    return ::access(path.c_str(), F_OK) == 0;
+}
+
+std::string readAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeAll(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
+}
+
+// The file methods: each change goes past the owner first; everything else goes straight on.
+int fileClose(sqlite3_file* file)
+{
+    FaultVfs::File& ours = fileOf(file);
+    const int rc = ours.real->pMethods ? ours.real->pMethods->xClose(ours.real) : SQLITE_OK;
+    ours.owner->closed(ours);
+    ours.~File();
+    return rc;
+}
+
+int fileRead(sqlite3_file* file, void* buffer, int amount, sqlite3_int64 offset)
+{
+    return realOf(file)->pMethods->xRead(realOf(file), buffer, amount, offset);
+}
+
+int fileWrite(sqlite3_file* file, const void* buffer, int amount, sqlite3_int64 offset)
+{
+    FaultVfs::File& ours = fileOf(file);
+    if (ours.tracked) {
+        if (const int rc = ours.owner->event(ours, FaultVfs::Kind::Write); rc != SQLITE_OK)
+            return rc;
+        if (!ours.owner->fits(ours, offset + amount))
+            return SQLITE_FULL;
+    }
+    return ours.real->pMethods->xWrite(ours.real, buffer, amount, offset);
+}
+
+int fileTruncate(sqlite3_file* file, sqlite3_int64 size)
+{
+    FaultVfs::File& ours = fileOf(file);
+    if (ours.tracked) {
+        if (const int rc = ours.owner->event(ours, FaultVfs::Kind::Truncate); rc != SQLITE_OK)
+            return rc;
+    }
+    return ours.real->pMethods->xTruncate(ours.real, size);
+}
+
+int fileSync(sqlite3_file* file, int flags)
+{
+    FaultVfs::File& ours = fileOf(file);
+    if (ours.tracked) {
+        if (const int rc = ours.owner->event(ours, FaultVfs::Kind::Sync); rc != SQLITE_OK)
+            return rc;
+    }
+    if (!ours.tracked)
+        return ours.real->pMethods->xSync(ours.real, flags);
+    // The model says what a sync makes last; a real one would only cost time.
+    ours.owner->synced(ours);
+    return SQLITE_OK;
+}
+
+int fileSize(sqlite3_file* file, sqlite3_int64* size)
+{
+    return realOf(file)->pMethods->xFileSize(realOf(file), size);
+}
+
+int fileLock(sqlite3_file* file, int level)
+{
+    return realOf(file)->pMethods->xLock(realOf(file), level);
+}
+
+int fileUnlock(sqlite3_file* file, int level)
+{
+    return realOf(file)->pMethods->xUnlock(realOf(file), level);
+}
+
+int fileCheckReservedLock(sqlite3_file* file, int* reserved)
+{
+    return realOf(file)->pMethods->xCheckReservedLock(realOf(file), reserved);
+}
+
+int fileControl(sqlite3_file* file, int op, void* argument)
+{
+    return realOf(file)->pMethods->xFileControl(realOf(file), op, argument);
+}
+
+int fileSectorSize(sqlite3_file* file)
+{
+    return realOf(file)->pMethods->xSectorSize(realOf(file));
+}
+
+int fileDeviceCharacteristics(sqlite3_file* file)
+{
+    return realOf(file)->pMethods->xDeviceCharacteristics(realOf(file));
+}
+
+// Version 1: no shared memory and no memory mapping, which rollback journals never need.
+sqlite3_io_methods makeFileMethods()
+{
+    sqlite3_io_methods methods{};
+    methods.iVersion = 1;
+    methods.xClose = fileClose;
+    methods.xRead = fileRead;
+    methods.xWrite = fileWrite;
+    methods.xTruncate = fileTruncate;
+    methods.xSync = fileSync;
+    methods.xFileSize = fileSize;
+    methods.xLock = fileLock;
+    methods.xUnlock = fileUnlock;
+    methods.xCheckReservedLock = fileCheckReservedLock;
+    methods.xFileControl = fileControl;
+    methods.xSectorSize = fileSectorSize;
+    methods.xDeviceCharacteristics = fileDeviceCharacteristics;
+    return methods;
+}
+
+const sqlite3_io_methods kFileMethods = makeFileMethods();
+
+int vfsOpen(sqlite3_vfs* vfs, const char* name, sqlite3_file* file, int flags, int* outFlags)
+{
+    return ownerOf(vfs).open(name, &fileOf(file), flags, outFlags);
+}
+
+int vfsDelete(sqlite3_vfs* vfs, const char* name, int syncFolder)
+{
+    return ownerOf(vfs).remove(name, syncFolder);
+}
+
+int vfsAccess(sqlite3_vfs* vfs, const char* name, int flags, int* result)
+{
+    sqlite3_vfs* real = ownerOf(vfs).real();
+    return real->xAccess(real, name, flags, result);
+}
+
+int vfsFullPathname(sqlite3_vfs* vfs, const char* name, int size, char* out)
+{
+    sqlite3_vfs* real = ownerOf(vfs).real();
+    return real->xFullPathname(real, name, size, out);
+}
+
+void* vfsDlOpen(sqlite3_vfs* vfs, const char* name)
+{
+    sqlite3_vfs* real = ownerOf(vfs).real();
+    return real->xDlOpen(real, name);
+}
+
+void vfsDlError(sqlite3_vfs* vfs, int size, char* message)
+{
+    sqlite3_vfs* real = ownerOf(vfs).real();
+    real->xDlError(real, size, message);
+}
+
+void (*vfsDlSym(sqlite3_vfs* vfs, void* handle, const char* symbol))(void)
+{
+    sqlite3_vfs* real = ownerOf(vfs).real();
+    return real->xDlSym(real, handle, symbol);
+}
+
+void vfsDlClose(sqlite3_vfs* vfs, void* handle)
+{
+    sqlite3_vfs* real = ownerOf(vfs).real();
+    real->xDlClose(real, handle);
+}
+
+int vfsRandomness(sqlite3_vfs* vfs, int size, char* out)
+{
+    sqlite3_vfs* real = ownerOf(vfs).real();
+    return real->xRandomness(real, size, out);
+}
+
+int vfsSleep(sqlite3_vfs* vfs, int microseconds)
+{
+    sqlite3_vfs* real = ownerOf(vfs).real();
+    return real->xSleep(real, microseconds);
+}
+
+int vfsCurrentTime(sqlite3_vfs* vfs, double* now)
+{
+    sqlite3_vfs* real = ownerOf(vfs).real();
+    return real->xCurrentTime(real, now);
+}
+
+int vfsGetLastError(sqlite3_vfs* vfs, int size, char* out)
+{
+    sqlite3_vfs* real = ownerOf(vfs).real();
+    return real->xGetLastError(real, size, out);
+}
+
+int vfsCurrentTimeInt64(sqlite3_vfs* vfs, sqlite3_int64* now)
+{
+    sqlite3_vfs* real = ownerOf(vfs).real();
+    return real->xCurrentTimeInt64(real, now);
+}
+
+} // namespace
+
+FaultVfs::FaultVfs() : m_real(sqlite3_vfs_find(nullptr))
+{
+    if (!m_real || m_real->iVersion < 2)
+        throw std::runtime_error("no system file layer to wrap");
+    m_vfs.iVersion = 2;
+    m_vfs.szOsFile = static_cast<int>(realOffset()) + m_real->szOsFile;
+    m_vfs.mxPathname = m_real->mxPathname;
+    m_vfs.zName = "tandera-fault";
+    m_vfs.pAppData = this;
+    m_vfs.xOpen = vfsOpen;
+    m_vfs.xDelete = vfsDelete;
+    m_vfs.xAccess = vfsAccess;
+    m_vfs.xFullPathname = vfsFullPathname;
+    m_vfs.xDlOpen = vfsDlOpen;
+    m_vfs.xDlError = vfsDlError;
+    m_vfs.xDlSym = vfsDlSym;
+    m_vfs.xDlClose = vfsDlClose;
+    m_vfs.xRandomness = vfsRandomness;
+    m_vfs.xSleep = vfsSleep;
+    m_vfs.xCurrentTime = vfsCurrentTime;
+    m_vfs.xGetLastError = vfsGetLastError;
+    m_vfs.xCurrentTimeInt64 = vfsCurrentTimeInt64;
+    if (sqlite3_vfs_register(&m_vfs, 1) != SQLITE_OK)
+        throw std::runtime_error("cannot register the fault file layer");
+}
+
+FaultVfs::~FaultVfs()
+{
+    sqlite3_vfs_unregister(&m_vfs);
+}
+
+int FaultVfs::open(const char* name, File* file, int flags, int* outFlags)
+{
+    new (file) File();
+    file->owner = this;
+    file->real = reinterpret_cast<sqlite3_file*>(reinterpret_cast<char*>(file) + realOffset());
+    file->tracked = name && (flags & (SQLITE_OPEN_MAIN_DB | SQLITE_OPEN_MAIN_JOURNAL));
+    if (file->tracked) {
+        file->path = name;
+        file->role = (flags & SQLITE_OPEN_MAIN_JOURNAL) ? Role::Journal : Role::Database;
+        // The system layer syncs the folder once, on a new journal's first sync.
+        file->syncsFolderOnFirstSync =
+            (flags & SQLITE_OPEN_MAIN_JOURNAL) && (flags & SQLITE_OPEN_CREATE);
+        if (!m_durable.contains(file->path)) {
+            // What is there before we first look counts as on disk.
+            Durable durable;
+            durable.entry = exists(file->path);
+            if (durable.entry)
+                durable.content = readAll(file->path);
+            m_durable.emplace(file->path, std::move(durable));
+        }
+    }
+    const int rc = m_real->xOpen(m_real, name, file->real, flags, outFlags);
+    if (!file->real->pMethods) {
+        file->~File();
+        file->base.pMethods = nullptr;
+        return rc;
+    }
+    file->base.pMethods = &kFileMethods;
+    if (file->tracked)
+        m_open.insert(file);
+    return rc;
+}
+
+int FaultVfs::remove(const char* name, int syncFolder)
+{
+    const std::string path = name ? name : "";
+    const bool tracked = m_durable.contains(path);
+    if (tracked && m_observer) {
+        const std::string_view suffix = "-journal";
+        const Role role = path.ends_with(suffix) ? Role::Journal : Role::Database;
+        if (const int rc = m_observer(Event{Kind::Delete, role, path}); rc != SQLITE_OK)
+            return rc;
+    }
+    const int rc = m_real->xDelete(m_real, name, tracked ? 0 : syncFolder);
+    if (rc == SQLITE_OK && tracked) {
+        if (syncFolder)
+            this->syncFolder();
+        else
+            m_durable[path].deletedSinceFolderSync = true;
+    }
+    return rc;
+}
+
+int FaultVfs::event(File& file, Kind kind)
+{
+    if (!m_observer)
+        return SQLITE_OK;
+    return m_observer(Event{kind, file.role, file.path});
+}
+
+void FaultVfs::synced(File& file)
+{
+    const std::int64_t size = sizeOf(file);
+    std::string content(static_cast<std::size_t>(size), '\0');
+    if (size > 0 && file.real->pMethods->xRead(file.real, content.data(), static_cast<int>(size),
+                                               0) != SQLITE_OK)
+        throw std::runtime_error("cannot read back " + file.path);
+    m_durable[file.path].content = std::move(content);
+    if (file.syncsFolderOnFirstSync) {
+        file.syncsFolderOnFirstSync = false;
+        syncFolder();
+    }
+}
+
+void FaultVfs::closed(File& file)
+{
+    m_open.erase(&file);
+}
+
+bool FaultVfs::fits(File& file, std::int64_t end) const
+{
+    if (m_capacity == 0)
+        return true;
+    std::int64_t used = 0;
+    for (File* open : m_open)
+        used += sizeOf(*open);
+    const std::int64_t growth = end - sizeOf(file);
+    return used + (growth > 0 ? growth : 0) <= m_capacity;
+}
+
+std::int64_t FaultVfs::sizeOf(File& file)
+{
+    sqlite3_int64 size = 0;
+    if (file.real->pMethods->xFileSize(file.real, &size) != SQLITE_OK)
+        throw std::runtime_error("cannot size " + file.path);
+    return size;
+}
+
+void FaultVfs::syncFolder()
+{
+    for (auto& [path, durable] : m_durable) {
+        durable.entry = exists(path);
+        durable.deletedSinceFolderSync = false;
+    }
+}
+
+void FaultVfs::keepAfter(Stop stop, const std::string& folder) const
+{
+    for (const auto& [path, durable] : m_durable) {
+        const std::string kept = folder + path.substr(path.rfind('/'));
+        const bool there = exists(path);
+        if (stop == Stop::Crash) {
+            if (there)
+                writeAll(kept, readAll(path));
+        } else if (!durable.entry) {
+            // Made since the folder's last sync: gone.
+        } else if (!there || durable.deletedSinceFolderSync || stop == Stop::PowerCut) {
+            // A file deleted and made again is still the old one until the folder is synced.
+            writeAll(kept, durable.content);
+        } else {
+            writeAll(kept, readAll(path));
+        }
+    }
+}
