@@ -145,6 +145,34 @@
         <source>Database engine failure on table &apos;%1&apos;: %2.</source>
         <translation>Kegagalan mesin database pada tabel &apos;%1&apos;: %2.</translation>
     </message>
+    <message>
+        <source>The database &apos;%1&apos; is in write-ahead-log mode, which a Tandera database never uses; it was not opened.</source>
+        <translation>Database &apos;%1&apos; memakai mode write-ahead-log, yang tidak pernah dipakai database Tandera; database tidak dibuka.</translation>
+    </message>
+    <message>
+        <source>Not enough space on disk: the disk holding &apos;%1&apos; is full.</source>
+        <translation>Ruang disk tidak cukup: disk tempat &apos;%1&apos; berada sudah penuh.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; holds the trigger &apos;%2&apos;, which a Tandera database never has; it was not opened.</source>
+        <translation>Database &apos;%1&apos; memuat trigger &apos;%2&apos;, yang tidak pernah ada di database Tandera; database tidak dibuka.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; holds the view &apos;%2&apos;, which a Tandera database never has; it was not opened.</source>
+        <translation>Database &apos;%1&apos; memuat view &apos;%2&apos;, yang tidak pernah ada di database Tandera; database tidak dibuka.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; holds the virtual table &apos;%2&apos;, which a Tandera database never has; it was not opened.</source>
+        <translation>Database &apos;%1&apos; memuat tabel virtual &apos;%2&apos;, yang tidak pernah ada di database Tandera; database tidak dibuka.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; holds the schema object &apos;%2&apos;, which a Tandera database never has; it was not opened.</source>
+        <translation>Database &apos;%1&apos; memuat objek skema &apos;%2&apos;, yang tidak pernah ada di database Tandera; database tidak dibuka.</translation>
+    </message>
+    <message>
+        <source>Undefined function &apos;%1&apos; in expression.</source>
+        <translation>Fungsi &apos;%1&apos; dalam ekspresi tidak dikenal.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -189,6 +217,26 @@
         <source>Input past end of file: &apos;%1&apos;</source>
         <translation>Membaca melewati akhir file: &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>Not a regular file: &apos;%1&apos;</source>
+        <translation>Bukan file biasa: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>The file changed while it was read: &apos;%1&apos;</source>
+        <translation>File berubah saat sedang dibaca: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1:%2: the line holds a NUL character</source>
+        <translation>%1:%2: baris ini memuat karakter NUL</translation>
+    </message>
+    <message>
+        <source>%1:%2: the line is not valid UTF-16</source>
+        <translation>%1:%2: baris ini bukan UTF-16 yang sah</translation>
+    </message>
+    <message>
+        <source>%1:%2: the line is not valid UTF-8, though other lines of the file are</source>
+        <translation>%1:%2: baris ini bukan UTF-8 yang sah, padahal baris lain di file ini UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>frmSetting</name>
@@ -208,8 +256,32 @@
 <context>
     <name>tandera-makedemo</name>
     <message>
-        <source>usage: tandera-makedemo &lt;path of the new Kolvarin.mdb&gt;</source>
-        <translation>pemakaian: tandera-makedemo &lt;lokasi Kolvarin.mdb yang baru&gt;</translation>
+        <source>usage: tandera-makedemo [--] &lt;path of the new Kolvarin.mdb&gt;
+Makes the demo database at the path given; never overwrites a file.
+  -h, --help  show this help and exit
+  --          take the next argument as the path, even if it starts with &apos;-&apos;
+</source>
+        <translation>pemakaian: tandera-makedemo [--] &lt;lokasi Kolvarin.mdb yang baru&gt;
+Membuat database demo di lokasi yang diberikan; tidak pernah menimpa file.
+  -h, --help  tampilkan bantuan ini lalu keluar
+  --          ambil argumen berikutnya sebagai lokasi, walaupun diawali &apos;-&apos;
+</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; give the path of a new file in it, such as %2.</source>
+        <translation>%1 adalah folder; berikan lokasi file baru di dalamnya, misalnya %2.</translation>
+    </message>
+    <message>
+        <source>%1 is an empty file, not a database; delete it first, as tandera-makedemo never overwrites a file.</source>
+        <translation>%1 adalah file kosong, bukan database; hapus dulu, karena tandera-makedemo tidak pernah menimpa file.</translation>
+    </message>
+    <message>
+        <source>%1 already exists; tandera-makedemo never overwrites a file.</source>
+        <translation>%1 sudah ada; tandera-makedemo tidak pernah menimpa file.</translation>
+    </message>
+    <message>
+        <source>cannot make %1: the folder %2 does not exist.</source>
+        <translation>%1 tidak dapat dibuat: folder %2 tidak ada.</translation>
     </message>
 </context>
 </TS>
