@@ -63,6 +63,12 @@ struct QuoteCase
     const char* quoted;
 };
 
+// ctest lists each case by its path, not by the bytes of its pointers.
+[[maybe_unused]] void PrintTo(const QuoteCase& quote, std::ostream* out)
+{
+    *out << quote.value;
+}
+
 class ConnectionValueQuoting : public ::testing::TestWithParam<QuoteCase>
 {
 };

@@ -19,6 +19,12 @@ struct HostileFileCase
     std::function<std::string(const std::string& path)> description;
 };
 
+// ctest lists each case by its name, not by the bytes of its function objects.
+[[maybe_unused]] void PrintTo(const HostileFileCase& hostile, std::ostream* out)
+{
+    *out << hostile.name;
+}
+
 class OpenRefusesHostileFile : public ::testing::TestWithParam<HostileFileCase>
 {
 };
