@@ -52,12 +52,16 @@ bool PasswordHash::matches(std::string_view password) const
 {
     if (iterations < 1)
         return false;
-    const std::string candidate = hashPassword(password, salt, iterations);
-    if (candidate.size() != hash.size())
+    return sameHash(hashPassword(password, salt, iterations), hash);
+}
+
+bool sameHash(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
         return false;
     unsigned char difference = 0;
-    for (std::size_t i = 0; i < hash.size(); ++i)
-        difference |= static_cast<unsigned char>(candidate[i] ^ hash[i]);
+    for (std::size_t i = 0; i < a.size(); ++i)
+        difference |= static_cast<unsigned char>(a[i] ^ b[i]);
     return difference == 0;
 }
 

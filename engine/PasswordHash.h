@@ -23,4 +23,8 @@ struct PasswordHash
 // The iterated salted SHA-256 of password (exposed for tests).
 std::string hashPassword(std::string_view password, std::string_view salt, int iterations);
 
+// Whether two hashes are equal, byte for byte; the time taken depends on their length only, so
+// it tells nothing of where they differ.
+bool sameHash(std::string_view a, std::string_view b);
+
 } // namespace engine

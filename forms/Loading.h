@@ -16,6 +16,10 @@ class ProgressBar;
 // runs on the user-interface thread without an event loop, so the window paints itself while
 // shown: once when shown and then every PaintInterval of work, with the operator's input
 // swallowed meanwhile.
+//
+// States: Hidden -> Shown by Show (input blocker taken, window centred and painted); Shown ->
+// Hidden by Hide (queued input drained, blocker released). proses moves the bar in either state
+// and paints only while Shown; the bar's value outlives Hide, so the next Show draws it as left.
 class Loading final : public QWidget, public ProgressWindow
 {
 public:

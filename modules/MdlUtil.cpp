@@ -122,6 +122,11 @@ std::string dataNote(const TableReload& table)
 // Replaces the table's rows with the data file's, all or nothing: on any failure the rows are
 // rolled back, the progress window is hidden again and the error travels on with its number and
 // description, noting what became of the data.
+//
+// A reload's transaction: BeginTrans -> file opened -> delete, alter -> window shown -> one insert
+// and one proses per line -> window hidden -> CommitTrans -> completion message. Any failure up
+// to CommitTrans hides the window if shown and ends in RollbackTrans; the message comes only
+// after a commit.
 void reload(const TableReload& table)
 {
     Connection& connection = cnDatabase();

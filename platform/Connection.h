@@ -10,6 +10,10 @@
 // written against. Errors are raised as Error (engine/Error.h):
 //   Open on an open connection -> 3705, Close on a closed one -> 3704,
 //   Execute or a transaction call on a closed one -> 3709, and whatever the engine raises.
+//
+// States: Closed (no database) -> Open, by a successful Open; Open -> Closed, by Close only.
+// While Open, BeginTrans enters a transaction and CommitTrans or RollbackTrans leaves it;
+// transactions nest, and Close undoes every level still open. A failed Open stays Closed.
 class Connection
 {
 public:

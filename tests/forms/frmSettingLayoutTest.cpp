@@ -1,7 +1,5 @@
 #include "tests/forms/frmSettingFixture.h"
 
-#include "forms/Twips.h"
-
 #include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,7 +11,7 @@ struct Placement
 {
     const char* name;
     const char* parent;
-    QRect twips;
+    QRect pixels; // the layout's twips at 96 dpi, 15 to the pixel
     const char* caption;
 };
 
@@ -33,18 +31,18 @@ QString captionOf(const QWidget& widget)
 TEST_F(frmSettingTest, ControlsSitWhereTheLayoutPutsThem)
 {
     const Placement placements[] = {
-        {"Frame1", "frmSetting", {120, 120, 7365, 1125}, "Kolvarin.mdb yang diupdate"},
-        {"txtFolderZEMO", "Frame1", {1320, 450, 5355, 315}, ""},
-        {"Command1", "Frame1", {6720, 450, 465, 345}, "..."},
-        {"cmdOk", "frmSetting", {4800, 1320, 1275, 435}, "Ok"},
-        {"cmdCancel", "frmSetting", {6240, 1320, 1275, 435}, "Tutup"},
+        {"Frame1", "frmSetting", {8, 8, 491, 75}, "Kolvarin.mdb yang diupdate"},
+        {"txtFolderZEMO", "Frame1", {88, 30, 357, 21}, ""},
+        {"Command1", "Frame1", {448, 30, 31, 23}, "..."},
+        {"cmdOk", "frmSetting", {320, 88, 85, 29}, "Ok"},
+        {"cmdCancel", "frmSetting", {416, 88, 85, 29}, "Tutup"},
     };
+    ASSERT_EQ(dialog.logicalDpiX(), 96);
     for (const Placement& expected : placements) {
         SCOPED_TRACE(expected.name);
         const QWidget& widget = control<QWidget>(expected.name);
         EXPECT_EQ(QString::fromLatin1(expected.parent), widget.parentWidget()->objectName());
-        const QRect& t = expected.twips;
-        EXPECT_EQ(Twips::rect(dialog, t.x(), t.y(), t.width(), t.height()), widget.geometry());
+        EXPECT_EQ(expected.pixels, widget.geometry());
         EXPECT_EQ(QString::fromLatin1(expected.caption), captionOf(widget));
     }
 }
@@ -54,7 +52,8 @@ TEST_F(frmSettingTest, LabelSizesItselfToItsTextAndNamesThePathBox)
     const QLabel& label = control<QLabel>("Label1");
     EXPECT_EQ(QStringLiteral("Lokasih file"), label.text());
     EXPECT_EQ(QStringLiteral("Frame1"), label.parentWidget()->objectName());
-    EXPECT_EQ(Twips::rect(dialog, 150, 480, 0, 0).topLeft(), label.pos());
+    ASSERT_EQ(dialog.logicalDpiX(), 96);
+    EXPECT_EQ(QPoint(10, 32), label.pos()); // 150, 480 twips
     EXPECT_EQ(label.sizeHint(), label.size());
     EXPECT_EQ(&txtFolderZEMO(), label.buddy());
 }
@@ -79,7 +78,8 @@ TEST_F(frmSettingTest, WindowIsAFixedCentredDialogTitledPatch)
     EXPECT_EQ(QStringLiteral("Patch"), dialog.windowTitle());
     EXPECT_FALSE(dialog.windowIcon().isNull());
 
-    const QSize client = Twips::size(dialog, 7665, 1980);
+    ASSERT_EQ(dialog.logicalDpiX(), 96);
+    const QSize client(511, 132); // 7665 x 1980 twips
     EXPECT_EQ(client, dialog.size());
     EXPECT_EQ(client, dialog.minimumSize());
     EXPECT_EQ(client, dialog.maximumSize());

@@ -1,5 +1,6 @@
 #include "tests/modules/MdlUtilFixture.h"
 
+#include "forms/ProgressBar.h"
 #include "tests/support/Utf16Bytes.h"
 
 #include <filesystem>
@@ -75,6 +76,25 @@ TEST_F(MdlUtilReload, StoresTextAsUnicodeWhateverTheFileEncoding)
     }
 }
 
+// Each data line moves the bar on by the table's step: 0.6 for packaging, 0.00167 for ports. A
+// reload that stopped advancing it would show the operator a frozen window.
+TEST_F(MdlUtilReload, EachLineAdvancesTheBarAndItWrapsWhenFull)
+{
+    ProgressBar& bar = Loading::instance().progressBar1();
+    bar.SetValue(0.0f);
+    writeData("tblkemasan.dat", "AA;one\r\nBB;two\r\nCC;three\r\n");
+    UpdateTblKemasan();
+    EXPECT_FLOAT_EQ(bar.Value(), 1.8f);
+
+    // Within 0.3 of full the next line fills it, the one after empties it, and the climb starts
+    // again.
+    bar.SetValue(99.8f);
+    writeData("tblpelabuhan.dat", "P0001;a\r\nP0002;b\r\nP0003;c\r\nP0004;d\r\n");
+    UpdateTblPelabuhan();
+    EXPECT_FLOAT_EQ(bar.Value(), 0.00334f);
+    EXPECT_EQ(pelabuhan().size(), 4u);
+}
+
 TEST_F(MdlUtilReload, EmptyFilesEmptyTheTablesAndStillReport)
 {
     writeData("tblkemasan.dat", "");
@@ -126,6 +146,9 @@ TEST_F(MdlUtilReload, ShippedDataFilesLoadCompletely)
     };
     EXPECT_EQ(port("PFJOA"), "Saint-Duna\u00FAjv\u00E1ros Anchorage");
     EXPECT_EQ(port("BQJGJ"), "Aerodrom Port");
+    // The only quote characters the shipped file uses: 0x91 and 0x92.
+    EXPECT_EQ(port("FKL77"), "Ma\u2018an d'Ascoli");
+    EXPECT_EQ(port("NE4EC"), "Ma\u2019ikel");
     EXPECT_EQ(boxes(), (std::vector<MessageBoxCall>{kKemasanDone, kPelabuhanDone}));
 }
 

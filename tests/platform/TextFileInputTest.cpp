@@ -120,6 +120,38 @@ TEST(TextFileInput, ReadsWindows1252AsUnicode)
         EXPECT_EQ(readBytes(c.bytes), (Lines{c.utf8})) << c.name;
 }
 
+// Two entries of the code page trading places would garble hundreds of shipped port names. The
+// expectations are Microsoft's published cp1252 table; the five bytes it leaves undefined are
+// read as the C1 control of the same value.
+TEST(TextFileInput, ReadsEveryHighControlByteAsTheCodePageSays)
+{
+    const struct
+    {
+        unsigned char byte;
+        const char* utf8;
+    } codePage[] = {
+        {0x7E, "~"},      {0x7F, "\x7F"},   {0x80, "\u20AC"}, {0x81, "\u0081"}, {0x82, "\u201A"},
+        {0x83, "\u0192"}, {0x84, "\u201E"}, {0x85, "\u2026"}, {0x86, "\u2020"}, {0x87, "\u2021"},
+        {0x88, "\u02C6"}, {0x89, "\u2030"}, {0x8A, "\u0160"}, {0x8B, "\u2039"}, {0x8C, "\u0152"},
+        {0x8D, "\u008D"}, {0x8E, "\u017D"}, {0x8F, "\u008F"}, {0x90, "\u0090"}, {0x91, "\u2018"},
+        {0x92, "\u2019"}, {0x93, "\u201C"}, {0x94, "\u201D"}, {0x95, "\u2022"}, {0x96, "\u2013"},
+        {0x97, "\u2014"}, {0x98, "\u02DC"}, {0x99, "\u2122"}, {0x9A, "\u0161"}, {0x9B, "\u203A"},
+        {0x9C, "\u0153"}, {0x9D, "\u009D"}, {0x9E, "\u017E"}, {0x9F, "\u0178"}, {0xA0, "\u00A0"},
+        {0xA1, "\u00A1"}, {0xFE, "\u00FE"}, {0xFF, "\u00FF"},
+    };
+    std::string bytes;
+    Lines expected;
+    for (const auto& entry : codePage) {
+        bytes += static_cast<char>(entry.byte);
+        bytes += "\r\n";
+        expected.emplace_back(entry.utf8);
+    }
+    const Lines read = readBytes(bytes);
+    ASSERT_EQ(read.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(read[i], expected[i]) << "byte 0x" << std::hex << int(codePage[i].byte);
+}
+
 TEST(TextFileInput, ReadsUtf8WithOrWithoutBom)
 {
     const std::string text = "S\u00E3o Tom\u00E9;\u00B0 \u20AC \U0001F6A2";
