@@ -18,7 +18,8 @@ trap 'rm -rf "$scratch"' EXIT
 export TMPDIR=$scratch
 mkdir -p build-fuzz/findings
 
-for target in data_line statement line_reader; do
+targets=(data_line statement line_reader)
+for target in "${targets[@]}"; do
     echo "== fuzz_$target: $seconds s"
     cp -r "fuzz/corpus/$target" "$scratch/corpus-$target"
     options=(-max_total_time="$seconds" -timeout=25 -print_final_stats=1
@@ -37,3 +38,4 @@ for target in data_line statement line_reader; do
         exit 1
     fi
 done
+echo "fuzz: ${#targets[@]} passed, 0 failed"
