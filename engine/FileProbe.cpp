@@ -3,7 +3,6 @@
 #include "engine/DatabaseFormat.h"
 #include "engine/JetErrors.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -24,16 +23,6 @@ std::uint32_t bigEndian32(const unsigned char* bytes)
 {
     return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) |
            (std::uint32_t{bytes[2]} << 8) | std::uint32_t{bytes[3]};
-}
-
-Error writeAheadLogMode(const std::string& path)
-{
-    return {ErrorNumber::ProviderFailure,
-            QCoreApplication::translate("Engine",
-                                        "The database '%1' is in write-ahead-log mode, which a "
-                                        "Tandera database never uses; it was not opened.")
-                .arg(QString::fromStdString(path))
-                .toStdString()};
 }
 
 } // namespace
@@ -72,7 +61,7 @@ void probeDatabaseFile(const std::string& path)
         bigEndian32(header.data() + ApplicationIdOffset) != format::ApplicationId)
         throw jet::unrecognizedFormat(path);
     if (write != Rollback || read != Rollback)
-        throw writeAheadLogMode(path);
+        throw jet::writeAheadLogMode(path);
 
     // Every run writes, and the rollback journal goes beside the file.
     if (!info.isWritable() || !QFileInfo(info.absolutePath()).isWritable())

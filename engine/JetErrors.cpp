@@ -58,11 +58,19 @@ Error fileInUse(std::string_view path)
 
 Error diskFull(std::string_view path)
 {
-    return {ErrorNumber::ProviderFailure,
-            QCoreApplication::translate("Engine",
-                                        "Not enough space on disk: the disk holding '%1' is full.")
-                .arg(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())))
-                .toStdString()};
+    return error(ErrorNumber::ProviderFailure,
+                 QCoreApplication::translate(
+                     "Engine", "Not enough space on disk: the disk holding '%1' is full.")
+                     .arg(q(path)));
+}
+
+Error writeAheadLogMode(std::string_view path)
+{
+    return error(ErrorNumber::ProviderFailure,
+                 QCoreApplication::translate("Engine",
+                                             "The database '%1' is in write-ahead-log mode, which "
+                                             "a Tandera database never uses; it was not opened.")
+                     .arg(q(path)));
 }
 
 Error invalidPassword()

@@ -16,6 +16,8 @@ Error noPermission(std::string_view path);
 Error fileInUse(std::string_view path);
 // A write found no room left on the disk that holds the file at path.
 Error diskFull(std::string_view path);
+// A database file in write-ahead-log mode, which none of ours ever uses.
+Error writeAheadLogMode(std::string_view path);
 Error invalidPassword();
 Error providerNotFound();
 Error databaseExists(std::string_view path);

@@ -107,10 +107,10 @@ struct TextFileInput::Impl
         const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) {
             if (errno == ENOENT)
-                throw Error(ErrorNumber::FileNotFound,
-                            withPath(QCoreApplication::translate("TextFileInput",
-                                                                 "File not found: '%1'"),
-                                     path));
+                throw Error(
+                    ErrorNumber::FileNotFound,
+                    withPath(QCoreApplication::translate("TextFileInput", "File not found: '%1'"),
+                             path));
             raiseUnreadable(path, errno);
         }
         file.emplace(fd);
@@ -284,10 +284,10 @@ const std::string& TextFileInput::readLine()
 {
     Impl& in = *m_impl;
     if (in.endOfFile)
-        throw Error(ErrorNumber::InputPastEndOfFile,
-                    QCoreApplication::translate("TextFileInput", "Input past end of file: '%1'")
-                        .arg(QString::fromStdString(in.path))
-                        .toStdString());
+        throw Error(
+            ErrorNumber::InputPastEndOfFile,
+            withPath(QCoreApplication::translate("TextFileInput", "Input past end of file: '%1'"),
+                     in.path));
     in.line.clear();
     // Invariant between calls: unread text waits in the chunk, or the file is at its end.
     while (in.position < in.size || in.fill()) {
