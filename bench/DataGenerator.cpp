@@ -13,9 +13,6 @@ namespace {
 constexpr std::string_view kAlphanumerics = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 constexpr std::string_view kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
-// Port codes: two letters (a country) then three alphanumerics.
-constexpr std::int64_t kPortCodeSpace = 26LL * 26 * 36 * 36 * 36;
-
 // Line index -> code index through i * a + c (mod space): a bijection when a is coprime to the
 // space, so codes are unique without remembering the ones already given, and do not come out in
 // an obviously sorted order. 1296 = 2^4 * 3^4 and 31,539,456 = 2^8 * 3^6 * 13^2.
@@ -167,7 +164,7 @@ std::string kemasanCode(std::int64_t index)
 
 std::string portCode(std::int64_t index)
 {
-    std::int64_t value = (index * kPortStep + kPortOffset) % kPortCodeSpace;
+    std::int64_t value = (index * kPortStep + kPortOffset) % kMaxPelabuhanLines;
     std::string code(5, ' ');
     for (int i = 4; i >= 2; --i) {
         code[static_cast<std::size_t>(i)] = kAlphanumerics[static_cast<std::size_t>(value % 36)];
@@ -194,7 +191,7 @@ void writeKemasanFile(const std::string& path, std::int64_t lines)
 
 void writePelabuhanFile(const std::string& path, std::int64_t lines)
 {
-    if (lines < 0 || lines > kPortCodeSpace)
+    if (lines < 0 || lines > kMaxPelabuhanLines)
         throw std::runtime_error("too many port lines: " + std::to_string(lines));
     Random random(60000);
     Output output(path);

@@ -7,6 +7,8 @@ namespace bench {
 
 // Two-character packaging codes drawn from [0-9A-Z]: no file can hold more distinct ones.
 inline constexpr std::int64_t kMaxKemasanLines = 36 * 36;
+// Port codes: two letters, then three of [0-9A-Z].
+inline constexpr std::int64_t kMaxPelabuhanLines = 26LL * 26 * 36 * 36 * 36;
 
 // Data files in the shape that ships beside the program: Windows-1252 bytes, CR LF after every
 // line, "CODE;Description". The same arguments always give the same bytes. Codes are unique

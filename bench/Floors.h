@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bench/ReloadTable.h"
+#include "modules/ReferenceTable.h"
 
 #include <sqlite3.h>
 
@@ -14,12 +14,12 @@ namespace bench {
 // std::runtime_error, or the program's Error for a line it rejects.
 
 // The program's statement texts, one sqlite3_exec each: what any tool that sends text pays.
-void runTextFloor(sqlite3* db, const std::string& dataPath, ReloadTable table);
+void runTextFloor(sqlite3* db, const std::string& dataPath, const ReferenceTable& table);
 
 // One prepared insert, bound and stepped per line: the engine's limit on this machine.
-void runBoundFloor(sqlite3* db, const std::string& dataPath, ReloadTable table);
+void runBoundFloor(sqlite3* db, const std::string& dataPath, const ReferenceTable& table);
 
 // The memo step in SQLite's terms (it has no ALTER COLUMN); see MemoColumn.cpp.
-void alterToMemo(sqlite3* db, ReloadTable table);
+void alterToMemo(sqlite3* db, const ReferenceTable& table);
 
 } // namespace bench

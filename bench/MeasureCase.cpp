@@ -17,10 +17,10 @@
 namespace bench {
 namespace {
 
-using Floor = void (*)(sqlite3*, const std::string&, ReloadTable);
+using Floor = void (*)(sqlite3*, const std::string&, const ReferenceTable&);
 
 double timeFloor(Floor floor, const std::string& databasePath, const std::string& dataPath,
-                 ReloadTable table, bool fullSync = false)
+                 const ReferenceTable& table, bool fullSync = false)
 {
     const SqliteHandle db = openSqlite(databasePath);
     // The level before the engine's: its difference from the bound floor is what syncing the
@@ -34,13 +34,13 @@ double timeFloor(Floor floor, const std::string& databasePath, const std::string
 }
 
 // Rows and total description length, read straight from the file.
-void readBack(const std::string& databasePath, ReloadTable table, Measurement& measurement)
+void readBack(const std::string& databasePath, const ReferenceTable& table,
+              Measurement& measurement)
 {
     const SqliteHandle db = openSqlite(databasePath);
-    const ReloadTexts& texts = textsOf(table);
     const StatementHandle count =
-        prepare(db.get(), "select count(*), total(length(" + std::string(texts.descriptionColumn) +
-                              ")) from " + std::string(texts.createdTable));
+        prepare(db.get(), "select count(*), total(length(" + std::string(table.descriptionColumn) +
+                              ")) from " + std::string(table.tableName));
     check(db.get(), sqlite3_step(count.get()), "counting the rows");
     measurement.rows = sqlite3_column_int64(count.get(), 0);
     measurement.characters = static_cast<std::int64_t>(sqlite3_column_double(count.get(), 1));
@@ -51,8 +51,8 @@ void readBack(const std::string& databasePath, ReloadTable table, Measurement& m
 Measurement measureCase(BenchCase benchCase, std::int64_t size, int rounds,
                         const std::string& directory)
 {
-    const ReloadTable table = tableFor(size);
-    const std::string dataPath = directory + "/" + std::string(textsOf(table).dataFile);
+    const ReferenceTable& table = tableFor(size);
+    const std::string dataPath = directory + "/" + std::string(table.fileName);
 
     std::optional<OursReload> ours;
     if (benchCase == BenchCase::Ours || benchCase == BenchCase::OursNoWindow)

@@ -2,7 +2,6 @@
 
 #include "forms/Loading.h"
 #include "modules/MdlMain.h"
-#include "modules/MdlUtil.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/ProgressWindow.h"
@@ -31,7 +30,7 @@ OursReload::~OursReload()
     setProgramDirectoryForTests({});
 }
 
-double OursReload::run(const std::string& databasePath, ReloadTable table)
+double OursReload::run(const std::string& databasePath, const ReferenceTable& table)
 {
     m_prompts.clear();
     OpenDatabase(databasePath);
@@ -40,15 +39,11 @@ double OursReload::run(const std::string& databasePath, ReloadTable table)
                                  (m_prompts.empty() ? std::string("?") : m_prompts.back()));
 
     const auto start = std::chrono::steady_clock::now();
-    if (table == ReloadTable::Kemasan)
-        UpdateTblKemasan();
-    else
-        UpdateTblPelabuhan();
+    table.update();
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
 
     cnDatabase().Close();
-    const std::string expected = table == ReloadTable::Kemasan ? "TblKemasan telah di Update"
-                                                               : "TblPelabuhan telah di Update";
+    const std::string expected(table.message);
     if (m_prompts != std::vector<std::string>{expected})
         throw std::runtime_error("the reload did not end in \"" + expected + "\"");
     return elapsed.count();

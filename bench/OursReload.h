@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bench/ReloadTable.h"
+#include "modules/ReferenceTable.h"
 
 #include <string>
 #include <vector>
@@ -22,7 +22,7 @@ public:
     // Opens the database, reloads the table and closes the database again; returns the wall
     // seconds of the reload alone. Raises std::runtime_error when the database does not open or
     // the reload does not end in its completion message, and passes the reload's Error on.
-    double run(const std::string& databasePath, ReloadTable table);
+    double run(const std::string& databasePath, const ReferenceTable& table);
 
 private:
     std::vector<std::string> m_prompts;

@@ -156,7 +156,7 @@ std::string formatReport(const std::vector<CaseResult>& results)
         {"rows", "table", "case", "median s", "spread s (min-max)", "rows/s", "peak RSS MiB"});
     for (const CaseResult& result : results) {
         const Summary summary = summarize(result.measurement.seconds);
-        times.addRow({grouped(result.size), std::string(textsOf(tableFor(result.size)).tableName),
+        times.addRow({grouped(result.size), std::string(tableFor(result.size).tableName),
                       std::string(nameOf(result.benchCase)), fixed(summary.median, 4),
                       fixed(summary.min, 4) + "-" + fixed(summary.max, 4),
                       grouped(std::llround(rate(result.size, result.measurement))),

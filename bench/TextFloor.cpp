@@ -6,16 +6,15 @@
 
 namespace bench {
 
-void runTextFloor(sqlite3* db, const std::string& dataPath, ReloadTable table)
+void runTextFloor(sqlite3* db, const std::string& dataPath, const ReferenceTable& table)
 {
-    const ReloadTexts& texts = textsOf(table);
     SqliteTransaction transaction(db);
-    exec(db, std::string(texts.deleteStatement));
+    exec(db, std::string(table.deleteStatement));
     alterToMemo(db, table);
     TextFileInput input(dataPath);
     std::string statement;
     while (!input.atEnd()) {
-        buildInsert(statement, texts.insertPrefix, recordOf(table, input.readLine()));
+        buildInsert(statement, table.insertPrefix, table.record(input.readLine()));
         exec(db, statement);
     }
     transaction.commit();

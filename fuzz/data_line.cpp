@@ -11,6 +11,7 @@
 #include "engine/Database.h"
 #include "modules/MdlMain.h"
 #include "modules/MdlUtil.h"
+#include "modules/ReferenceTable.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/ProgressWindow.h"
@@ -30,18 +31,6 @@
 #include <vector>
 
 namespace {
-
-struct Table
-{
-    const char* name;
-    const char* dataFile;
-    void (*reload)();
-    const char* codeColumn;
-    int codeSize; // characters; the harness sets its code column to this
-};
-
-const Table kKemasan = {"Tblkemasan", "tblkemasan.dat", UpdateTblKemasan, "KDKEMAS", 2};
-const Table kPelabuhan = {"TblPelabuhan", "tblpelabuhan.dat", UpdateTblPelabuhan, "KDPORT", 5};
 
 using Rows = std::vector<std::pair<std::string, std::string>>;
 
@@ -70,11 +59,11 @@ std::string trimmed(std::string_view text)
 }
 
 // The record rules as the data files' format states them, written out plainly.
-Expected recordFor(const Table& table, std::string_view line)
+Expected recordFor(const ReferenceTable& table, std::string_view line)
 {
     Expected expected;
     const std::size_t separator = line.find(';');
-    if (&table == &kKemasan) {
+    if (&table == &kTblKemasan) {
         if (separator == std::string_view::npos) {
             expected.error = ErrorNumber::InvalidProcedureCall;
             return expected;
@@ -92,7 +81,7 @@ Expected recordFor(const Table& table, std::string_view line)
     }
     expected.description =
         trimmed(separator == std::string_view::npos ? line : line.substr(separator + 1));
-    if (characters(expected.code) > static_cast<std::size_t>(table.codeSize))
+    if (characters(expected.code) > static_cast<std::size_t>(table.codeLength))
         expected.error = ErrorNumber::FieldTooSmall;
     return expected;
 }
@@ -126,21 +115,17 @@ public:
         OpenDatabase(database);
         if (cnDatabase().State() != Connection::adStateOpen)
             fail("the demo database did not open", database);
-        for (const Table* table : {&kKemasan, &kPelabuhan}) {
-            ExecuteSql(std::string("Alter Table ") + table->name + " alter Column " +
-                       table->codeColumn + " Text(" + std::to_string(table->codeSize) + ")");
-        }
         m_reader.emplace(engine::Database::openConnectionText(strConnection()));
     }
 
-    std::string dataPath(const Table& table) const { return m_dir.file(table.dataFile); }
+    std::string dataPath(const ReferenceTable& table) const { return m_dir.file(std::string(table.fileName)); }
 
-    Rows rows(const Table& table)
+    Rows rows(const ReferenceTable& table)
     {
         Rows rows;
-        for (const engine::Row& row : m_reader->query(std::string("SELECT * FROM ") + table.name)) {
+        for (const engine::Row& row : m_reader->query("SELECT * FROM " + std::string(table.tableName))) {
             if (row.size() != 2 || !row[0] || !row[1])
-                fail("a stored row is not two texts", table.name);
+                fail("a stored row is not two texts", std::string(table.tableName));
             rows.emplace_back(*row[0], *row[1]);
         }
         return rows;
@@ -186,7 +171,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static Harness harness;
     if (size == 0)
         return 0;
-    const Table& table = data[0] % 2 == 0 ? kKemasan : kPelabuhan;
+    const ReferenceTable& table = *kReferenceTables[data[0] % kReferenceTables.size()];
     std::string_view line(reinterpret_cast<const char*>(data) + 1, size - 1);
     line = line.substr(0, line.find_first_of("\r\n"));
     writeFile(harness.dataPath(table), std::string(line) + "\r\n");
@@ -202,7 +187,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::optional<Error> raised;
     try {
-        table.reload();
+        table.update();
     } catch (const Error& error) {
         raised = error;
     }

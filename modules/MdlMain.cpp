@@ -43,7 +43,7 @@ void buildConnectionText(const std::string& path)
 {
     connectionText() =
         "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + engine::quoteConnectionValue(path) +
-        ";Jet OLEDB:Database Password=rovak;";
+        ";Jet OLEDB:Database Password=" + std::string(kDatabasePassword) + ";";
 }
 
 void openOnConnectionText()

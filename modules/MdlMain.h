@@ -3,6 +3,10 @@
 #include "platform/Connection.h"
 
 #include <string>
+#include <string_view>
+
+// The password of every Tandera database; the connection text carries it.
+inline constexpr std::string_view kDatabasePassword = "rovak";
 
 // The one program-wide connection, created (closed) on first use and kept until the program ends.
 Connection& cnDatabase();

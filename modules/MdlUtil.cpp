@@ -2,6 +2,7 @@
 
 #include "modules/DataRecord.h"
 #include "modules/MdlMain.h"
+#include "modules/ReferenceTable.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/ProgressWindow.h"
@@ -19,44 +20,6 @@ constexpr char kPathSeparator = '\\';
 #else
 constexpr char kPathSeparator = '/';
 #endif
-
-// Everything in which the two reloads differ.
-struct TableReload
-{
-    std::string_view tableName;
-    std::string_view deleteStatement;
-    std::string_view alterStatement;
-    std::string_view fileName;
-    DataRecord (*record)(std::string_view line);
-    std::string_view insertPrefix;
-    const std::string& step;
-    std::string_view message;
-};
-
-const std::string kKemasanStep = "0.6";
-const std::string kPelabuhanStep = "0.00167";
-
-const TableReload kKemasan = {
-    "Tblkemasan",
-    "delete from Tblkemasan",
-    "Alter Table Tblkemasan alter Column UREDI memo",
-    "tblkemasan.dat",
-    kemasanRecord,
-    "Insert Into tblkemasan values('",
-    kKemasanStep,
-    "TblKemasan telah di Update",
-};
-
-const TableReload kPelabuhan = {
-    "TblPelabuhan",
-    "delete from Tblpelabuhan",
-    "Alter Table TblPelabuhan alter Column nmport memo",
-    "tblpelabuhan.dat",
-    pelabuhanRecord,
-    "Insert Into tblpelabuhan values('",
-    kPelabuhanStep,
-    "TblPelabuhan telah di Update",
-};
 
 // Room for a typical statement; longer lines grow the one buffer once.
 constexpr std::size_t kStatementCapacity = 512;
@@ -79,8 +42,9 @@ QString shownCode(std::string_view code)
 // Sends every line of the data file as one insert each. A failure a line causes carries, in
 // front of its description, the file, the line, the table and the line's code (the whole line
 // when it has no ";" to end one).
-void insertLines(const TableReload& table, TextFileInput& input, ProgressWindow& window)
+void insertLines(const ReferenceTable& table, TextFileInput& input, ProgressWindow& window)
 {
+    const std::string step(table.step);
     std::string statement;
     statement.reserve(kStatementCapacity);
     while (!input.atEnd()) {
@@ -99,22 +63,24 @@ void insertLines(const TableReload& table, TextFileInput& input, ProgressWindow&
                                                  QString::fromStdString(error.description()))
                                             .toStdString());
         }
-        window.proses(table.step);
+        window.proses(step);
     }
 }
 
-// What a failed reload leaves: its own table as it was, and the one reloaded before it in the
-// run (the packaging table comes first) with its new rows.
-std::string dataNote(const TableReload& table)
+// What a failed reload leaves: its own table as it was, and those reloaded before it in the
+// run with their new rows.
+std::string dataNote(const ReferenceTable& table)
 {
     QString note = QCoreApplication::translate(
                        "MdlUtil", "Table %1 was left exactly as it was: none of its rows changed.")
                        .arg(qText(table.tableName));
-    if (&table == &kPelabuhan) {
+    for (const ReferenceTable* before : kReferenceTables) {
+        if (before == &table)
+            break;
         note += QLatin1Char(' ') +
                 QCoreApplication::translate(
                     "MdlUtil", "Table %1 was reloaded before it and keeps its new rows.")
-                    .arg(qText(kKemasan.tableName));
+                    .arg(qText(before->tableName));
     }
     return note.toStdString();
 }
@@ -127,7 +93,7 @@ std::string dataNote(const TableReload& table)
 // and one proses per line -> window hidden -> CommitTrans -> completion message. Any failure up
 // to CommitTrans hides the window if shown and ends in RollbackTrans; the message comes only
 // after a commit.
-void reload(const TableReload& table)
+void reload(const ReferenceTable& table)
 {
     Connection& connection = cnDatabase();
     connection.BeginTrans();
@@ -171,10 +137,10 @@ void ExecuteSql(const std::string& sql)
 
 void UpdateTblKemasan()
 {
-    reload(kKemasan);
+    reload(kTblKemasan);
 }
 
 void UpdateTblPelabuhan()
 {
-    reload(kPelabuhan);
+    reload(kTblPelabuhan);
 }

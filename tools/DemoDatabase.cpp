@@ -1,21 +1,23 @@
 #include "tools/DemoDatabase.h"
 
 #include "engine/Database.h"
+#include "modules/MdlMain.h"
+#include "modules/ReferenceTable.h"
 
 #include <array>
 #include <string_view>
 
 namespace {
 
-// The password the program's connection text carries.
-constexpr std::string_view kPassword = "rovak";
-
-// Column sizes as the Tandera application made them: the descriptions are TEXT(50), so the
-// shipped files' longer descriptions only fit after the reload's memo step.
-constexpr std::array<std::string_view, 2> kTables = {
-    "Create Table Tblkemasan (KDKEMAS Text(2) Primary Key, UREDI Text(50))",
-    "Create Table TblPelabuhan (KDPORT Text(5) Primary Key, nmport Text(50))",
-};
+// As the Tandera application made them: the descriptions are TEXT(50), so the shipped files'
+// longer descriptions only fit after the reload's memo step.
+std::string createStatement(const ReferenceTable& table)
+{
+    return "Create Table " + std::string(table.tableName) + " (" + std::string(table.codeColumn) +
+           " Text(" + std::to_string(table.codeLength) + ") Primary Key, " +
+           std::string(table.descriptionColumn) + " Text(" + std::to_string(kDescriptionLength) +
+           "))";
+}
 
 // A few rows from before the reload, so that the run visibly replaces them.
 constexpr std::array<std::string_view, 6> kOldRows = {
@@ -27,15 +29,28 @@ constexpr std::array<std::string_view, 6> kOldRows = {
     "Insert Into TblPelabuhan values('XXOLD','Pelabuhan lama')",
 };
 
+engine::Database openDatabase(const std::string& path)
+{
+    return engine::Database::open(path, std::string(kDatabasePassword));
+}
+
 } // namespace
+
+void createReferenceDatabase(const std::string& path)
+{
+    engine::CreateDatabase(path, std::string(kDatabasePassword));
+    engine::Database database = openDatabase(path);
+    database.beginTransaction();
+    for (const ReferenceTable* table : kReferenceTables)
+        database.execute(createStatement(*table));
+    database.commitTransaction();
+}
 
 void createDemoDatabase(const std::string& path)
 {
-    engine::CreateDatabase(path, std::string(kPassword));
-    engine::Database database = engine::Database::open(path, std::string(kPassword));
+    createReferenceDatabase(path);
+    engine::Database database = openDatabase(path);
     database.beginTransaction();
-    for (const std::string_view sql : kTables)
-        database.execute(sql);
     for (const std::string_view sql : kOldRows)
         database.execute(sql);
     database.commitTransaction();

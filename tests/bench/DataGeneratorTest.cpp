@@ -1,5 +1,6 @@
 #include "bench/DataGenerator.h"
 
+#include "tests/support/Files.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -12,12 +13,6 @@
 #include <vector>
 
 namespace {
-
-std::string readBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Splits on CR LF and fails the test on a lone CR or LF.
 std::vector<std::string> crlfLines(const std::string& bytes)
@@ -68,7 +63,7 @@ TEST(DataGenerator, PortFileHasUniqueRealLookingCodesAndTheShippedOddities)
 {
     const TempDir dir;
     bench::writePelabuhanFile(dir.file("p.dat"), 20000);
-    const std::vector<std::string> lines = crlfLines(readBytes(dir.file("p.dat")));
+    const std::vector<std::string> lines = crlfLines(readFile(dir.file("p.dat")));
     ASSERT_EQ(20000u, lines.size());
 
     std::set<std::string> codes;
@@ -109,8 +104,8 @@ TEST(DataGenerator, SameSizeGivesTheSameBytes)
     bench::writePelabuhanFile(dir.file("b.dat"), 3000);
     bench::writeKemasanFile(dir.file("c.dat"), 406);
     bench::writeKemasanFile(dir.file("d.dat"), 406);
-    EXPECT_EQ(readBytes(dir.file("a.dat")), readBytes(dir.file("b.dat")));
-    EXPECT_EQ(readBytes(dir.file("c.dat")), readBytes(dir.file("d.dat")));
+    EXPECT_EQ(readFile(dir.file("a.dat")), readFile(dir.file("b.dat")));
+    EXPECT_EQ(readFile(dir.file("c.dat")), readFile(dir.file("d.dat")));
 }
 
 TEST(DataGenerator, PortCodesStayUniqueAtTheLargestBenchSize)
@@ -133,7 +128,7 @@ TEST(DataGenerator, PackagingFileFillsEveryTwoCharacterCodeAndNoMore)
 {
     const TempDir dir;
     bench::writeKemasanFile(dir.file("k.dat"), bench::kMaxKemasanLines);
-    const std::vector<std::string> lines = crlfLines(readBytes(dir.file("k.dat")));
+    const std::vector<std::string> lines = crlfLines(readFile(dir.file("k.dat")));
     std::set<std::string> codes;
     for (const std::string& line : lines) {
         EXPECT_EQ(2u, line.find(';')) << line;

@@ -14,9 +14,8 @@
 
 namespace {
 
-using bench::ReloadTable;
 using Rows = std::vector<std::pair<std::string, std::string>>;
-using Floor = void (*)(sqlite3*, const std::string&, ReloadTable);
+using Floor = void (*)(sqlite3*, const std::string&, const ReferenceTable&);
 
 Rows rowsOf(sqlite3* db, const std::string& table)
 {
@@ -52,7 +51,7 @@ TEST_P(Floors, ReplaceTheRowsWithTheFilesRecords)
                                        "ro " +
                                        std::string(60, 'x') + "\r\n");
     const bench::SqliteHandle db = open();
-    GetParam()(db.get(), data, ReloadTable::Pelabuhan);
+    GetParam()(db.get(), data, kTblPelabuhan);
     const Rows expected = {{"DEHAM", "Hamburg B\xC3\xBCro " + std::string(60, 'x')},
                            {"FRLEH", "Le Havre;Normandie"},
                            {"IDJKT", "Jakarta 'Tanjung Priok'"}};
@@ -65,12 +64,12 @@ TEST_P(Floors, FailureLeavesTheOldRows)
     const Rows before = rowsOf(db.get(), "Tblkemasan");
     ASSERT_FALSE(before.empty());
 
-    EXPECT_THROW(GetParam()(db.get(), writeData("AA;one\r\nAA;twice\r\n"), ReloadTable::Kemasan),
+    EXPECT_THROW(GetParam()(db.get(), writeData("AA;one\r\nAA;twice\r\n"), kTblKemasan),
                  std::runtime_error);
     EXPECT_EQ(before, rowsOf(db.get(), "Tblkemasan"));
 
     EXPECT_THROW(
-        GetParam()(db.get(), writeData("AA;one\r\nno semicolon\r\n"), ReloadTable::Kemasan),
+        GetParam()(db.get(), writeData("AA;one\r\nno semicolon\r\n"), kTblKemasan),
         Error);
     EXPECT_EQ(before, rowsOf(db.get(), "Tblkemasan"));
 }
@@ -78,7 +77,7 @@ TEST_P(Floors, FailureLeavesTheOldRows)
 TEST_P(Floors, MemoStepTurnsTheDescriptionIntoLongText)
 {
     const bench::SqliteHandle db = open();
-    GetParam()(db.get(), writeData("BX;Box\r\n"), ReloadTable::Kemasan);
+    GetParam()(db.get(), writeData("BX;Box\r\n"), kTblKemasan);
     const bench::StatementHandle type = bench::prepare(
         db.get(), "select type from pragma_table_info('Tblkemasan') where name = 'UREDI'");
     ASSERT_EQ(SQLITE_ROW, sqlite3_step(type.get()));

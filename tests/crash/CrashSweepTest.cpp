@@ -15,12 +15,14 @@
 #include "engine/PasswordHash.h"
 #include "modules/MdlMain.h"
 #include "modules/MdlUtil.h"
+#include "modules/ReferenceTable.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgressWindow.h"
 #include "tests/support/FaultVfs.h"
 #include "tests/support/Files.h"
 #include "tests/support/Seams.h"
 #include "tests/support/TempDir.h"
+#include "tools/DemoDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -130,6 +132,15 @@ std::string dataFile(const Rows& rows)
     return bytes;
 }
 
+const std::string kPassword(kDatabasePassword);
+
+// The insert of one old row, as the reload writes its rows.
+std::string insertOf(const ReferenceTable& table, const std::string& code,
+                     const std::string& description)
+{
+    return std::string(table.insertPrefix) + code + "','" + description + "')";
+}
+
 Rows sorted(Rows rows)
 {
     std::sort(rows.begin(), rows.end());
@@ -149,25 +160,19 @@ protected:
     void SetUp() override
     {
         {
-            engine::CreateDatabase(databasePath(), "rovak");
-            engine::Database database = engine::Database::open(databasePath(), "rovak");
-            database.execute(
-                "CREATE TABLE Tblkemasan (KDKEMAS TEXT(2) PRIMARY KEY, UREDI TEXT(50))");
-            database.execute(
-                "CREATE TABLE TblPelabuhan (KDPORT TEXT(5) PRIMARY KEY, nmport TEXT(50))");
+            createReferenceDatabase(databasePath());
+            engine::Database database = engine::Database::open(databasePath(), kPassword);
             database.beginTransaction();
             for (const auto& [code, description] : oldKemasan)
-                database.execute("Insert Into Tblkemasan values('" + code + "','" + description +
-                                 "')");
+                database.execute(insertOf(kTblKemasan, code, description));
             for (const auto& [code, description] : oldPelabuhan)
-                database.execute("Insert Into TblPelabuhan values('" + code + "','" + description +
-                                 "')");
+                database.execute(insertOf(kTblPelabuhan, code, description));
             database.commitTransaction();
         }
         storeCheapPasswordHash();
         m_pristine = readFile(databasePath());
-        writeFile(m_dir.file("tblkemasan.dat"), dataFile(newKemasan));
-        writeFile(m_dir.file("tblpelabuhan.dat"), dataFile(newPelabuhan));
+        writeFile(m_dir.file(std::string(kTblKemasan.fileName)), dataFile(newKemasan));
+        writeFile(m_dir.file(std::string(kTblPelabuhan.fileName)), dataFile(newPelabuhan));
     }
 
     std::string databasePath() const { return m_dir.file("Kolvarin.mdb"); }
@@ -189,7 +194,7 @@ protected:
         const std::string salt(static_cast<const char*>(sqlite3_column_blob(read, 0)),
                                static_cast<std::size_t>(sqlite3_column_bytes(read, 0)));
         sqlite3_finalize(read);
-        const std::string hash = engine::hashPassword("rovak", salt, 1);
+        const std::string hash = engine::hashPassword(kPassword, salt, 1);
         sqlite3_stmt* write = nullptr;
         ASSERT_EQ(sqlite3_prepare_v2(db,
                                      (std::string("UPDATE ") + engine::format::PasswordTable +
@@ -201,19 +206,6 @@ protected:
         EXPECT_EQ(sqlite3_step(write), SQLITE_DONE);
         sqlite3_finalize(write);
         sqlite3_close(db);
-    }
-
-    static std::string readFile(const std::string& path)
-    {
-        std::FILE* file = std::fopen(path.c_str(), "rb");
-        std::string bytes;
-        if (!file)
-            return bytes;
-        char buffer[65536];
-        for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-            bytes.append(buffer, got);
-        std::fclose(file);
-        return bytes;
     }
 
     // Where the files as stop leaves them are kept.
@@ -250,7 +242,7 @@ protected:
         Rows pelabuhan;
         try {
             // The first open through the engine rolls back a journal left behind.
-            engine::Database database = engine::Database::open(path, "rovak");
+            engine::Database database = engine::Database::open(path, kPassword);
             kemasan = rowsOf(database, "Tblkemasan");
             pelabuhan = rowsOf(database, "TblPelabuhan");
         } catch (const Error& error) {

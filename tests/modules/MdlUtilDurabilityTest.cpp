@@ -27,7 +27,7 @@ protected:
     void SetUp() override
     {
         {
-            engine::Database database = engine::Database::open(databasePath(), "rovak");
+            engine::Database database = open();
             database.beginTransaction();
             for (int i = 0; i < kOldPorts; ++i)
                 database.execute("Insert Into TblPelabuhan values('" + portCode('Q', i) +

@@ -239,7 +239,7 @@ TEST_F(MdlUtilFaults, RunsLeaveNoFileOpen)
 TEST_F(MdlUtilFaults, MissingTableRaisesBeforeAnyLineIsRead)
 {
     {
-        engine::Database database = engine::Database::open(databasePath(), "rovak");
+        engine::Database database = open();
         database.execute("DROP TABLE TblPelabuhan");
     }
     writeData("tblpelabuhan.dat", "PORT1;one\r\n");

@@ -9,6 +9,7 @@
 #include "tests/support/Seams.h"
 #include "tests/support/Files.h"
 #include "tests/support/TempDir.h"
+#include "tools/DemoDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -35,10 +36,8 @@ protected:
     MdlUtilFixture() : m_programDirectory(m_dir.path())
     {
         setProgressWindowProvider([]() -> ProgressWindow& { return Loading::instance(); });
-        engine::CreateDatabase(databasePath(), "rovak");
-        engine::Database database = engine::Database::open(databasePath(), "rovak");
-        database.execute("CREATE TABLE Tblkemasan (KDKEMAS TEXT(2) PRIMARY KEY, UREDI TEXT(50))");
-        database.execute("CREATE TABLE TblPelabuhan (KDPORT TEXT(5) PRIMARY KEY, nmport TEXT(50))");
+        createReferenceDatabase(databasePath());
+        engine::Database database = open();
         database.execute("Insert Into Tblkemasan values('BG','Bag (lama)')");
         database.execute("Insert Into Tblkemasan values('ZZ','Kemasan lama')");
         database.execute("Insert Into TblPelabuhan values('IDJKT','Jakarta (lama)')");
@@ -53,6 +52,11 @@ protected:
     }
 
     std::string databasePath() const { return m_dir.file("Kolvarin.mdb"); }
+    // A connection of the test's own to the database.
+    engine::Database open() const
+    {
+        return engine::Database::open(databasePath(), std::string(kDatabasePassword));
+    }
     std::string dataPath(const std::string& name) const { return m_dir.file(name); }
 
     void writeData(const std::string& name, const std::string& bytes) const
@@ -63,7 +67,7 @@ protected:
     // Every row of the table through a connection of its own, sorted by code.
     Rows rows(const std::string& table) const
     {
-        engine::Database database = engine::Database::open(databasePath(), "rovak");
+        engine::Database database = open();
         Rows result;
         for (const engine::Row& row : database.query("SELECT * FROM " + table)) {
             EXPECT_EQ(row.size(), 2u);

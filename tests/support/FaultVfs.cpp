@@ -1,5 +1,7 @@
 #include "tests/support/FaultVfs.h"
 
+#include "tests/support/Files.h"
+
 #include <fstream>
 #include <iterator>
 #include <new>
@@ -44,12 +46,6 @@ sqlite3_file* realOf(sqlite3_file* file)
 bool exists(const std::string& path)
 {
     return ::access(path.c_str(), F_OK) == 0;
-}
-
-std::string readAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void writeAll(const std::string& path, const std::string& bytes)
@@ -294,7 +290,7 @@ int FaultVfs::open(const char* name, File* file, int flags, int* outFlags)
             Durable durable;
             durable.entry = exists(file->path);
             if (durable.entry)
-                durable.content = readAll(file->path);
+                durable.content = readFile(file->path);
             m_durable.emplace(file->path, std::move(durable));
         }
     }
@@ -390,14 +386,14 @@ void FaultVfs::keepAfter(Stop stop, const std::string& folder) const
         const bool there = exists(path);
         if (stop == Stop::Crash) {
             if (there)
-                writeAll(kept, readAll(path));
+                writeAll(kept, readFile(path));
         } else if (!durable.entry) {
             // Made since the folder's last sync: gone.
         } else if (!there || durable.deletedSinceFolderSync || stop == Stop::PowerCut) {
             // A file deleted and made again is still the old one until the folder is synced.
             writeAll(kept, durable.content);
         } else {
-            writeAll(kept, readAll(path));
+            writeAll(kept, readFile(path));
         }
     }
 }

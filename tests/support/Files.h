@@ -13,6 +13,13 @@ inline void writeFile(const std::string& path, std::string_view bytes)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+// The bytes of the file at path as they stand; empty when it cannot be read.
+inline std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 // File handles this process holds open now.
 inline std::size_t openFileHandles()
 {
