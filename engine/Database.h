@@ -8,8 +8,6 @@
 #include <string_view>
 #include <vector>
 
-struct sqlite3;
-
 namespace engine {
 
 // One row of a SELECT: each value as UTF-8 text, or nullopt for NULL.

@@ -20,6 +20,15 @@ std::size_t prefixBytes(std::string_view text, std::size_t count)
     return bytes;
 }
 
+// Leading and trailing spaces removed; tabs and other white space stay.
+std::string_view trimSpaces(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 void appendQuoted(std::string& out, std::string_view text)
 {
     for (std::size_t apostrophe; (apostrophe = text.find('\'')) != std::string_view::npos;) {
@@ -49,14 +58,6 @@ DataRecord pelabuhanRecord(std::string_view line)
     const std::string_view description =
         separator == std::string_view::npos ? line : line.substr(separator + 1);
     return {line.substr(0, prefixBytes(line, kPortCodeCharacters)), trimSpaces(description)};
-}
-
-std::string_view trimSpaces(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 void buildInsert(std::string& statement, std::string_view prefix, const DataRecord& record)

@@ -20,9 +20,6 @@ DataRecord kemasanRecord(std::string_view line);
 // when there is no ";". Lines are UTF-8, so characters are counted as code points.
 DataRecord pelabuhanRecord(std::string_view line);
 
-// Leading and trailing spaces removed; tabs and other white space stay.
-std::string_view trimSpaces(std::string_view text);
-
 // Makes statement the insert for record: prefix + code + "','" + description + "')", each
 // value with every "'" doubled. statement is reused so that a reload allocates only while its
 // lines grow.

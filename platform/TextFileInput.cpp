@@ -314,8 +314,3 @@ std::int64_t TextFileInput::lineNumber() const
 {
     return m_impl->lineNumber;
 }
-
-const std::string& TextFileInput::path() const
-{
-    return m_impl->path;
-}

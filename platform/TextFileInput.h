@@ -54,7 +54,6 @@ public:
     const std::string& readLine();
     // 1-based number of the line readLine() returned last.
     std::int64_t lineNumber() const;
-    const std::string& path() const;
 
 private:
     struct Impl;
