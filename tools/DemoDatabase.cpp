@@ -20,14 +20,20 @@ std::string createStatement(const ReferenceTable& table)
 }
 
 // A few rows from before the reload, so that the run visibly replaces them.
-constexpr std::array<std::string_view, 6> kOldRows = {
-    "Insert Into Tblkemasan values('BG','Bag (lama)')",
-    "Insert Into Tblkemasan values('CT','Carton (lama)')",
-    "Insert Into Tblkemasan values('ZZ','Kemasan lama')",
-    "Insert Into TblPelabuhan values('IDJKT','Jakarta (lama)')",
-    "Insert Into TblPelabuhan values('IDSUB','Surabaya (lama)')",
-    "Insert Into TblPelabuhan values('XXOLD','Pelabuhan lama')",
+struct OldRow
+{
+    const ReferenceTable& table;
+    std::string_view code;
+    std::string_view description;
 };
+const std::array<OldRow, 6> kOldRows = {{
+    {kTblKemasan, "BG", "Bag (lama)"},
+    {kTblKemasan, "CT", "Carton (lama)"},
+    {kTblKemasan, "ZZ", "Kemasan lama"},
+    {kTblPelabuhan, "IDJKT", "Jakarta (lama)"},
+    {kTblPelabuhan, "IDSUB", "Surabaya (lama)"},
+    {kTblPelabuhan, "XXOLD", "Pelabuhan lama"},
+}};
 
 engine::Database openDatabase(const std::string& path)
 {
@@ -35,6 +41,14 @@ engine::Database openDatabase(const std::string& path)
 }
 
 } // namespace
+
+void insertRow(engine::Database& database, const ReferenceTable& table, std::string_view code,
+               std::string_view description)
+{
+    std::string statement;
+    buildInsert(statement, table.insertPrefix, {code, description});
+    database.execute(statement);
+}
 
 void createReferenceDatabase(const std::string& path)
 {
@@ -51,7 +65,7 @@ void createDemoDatabase(const std::string& path)
     createReferenceDatabase(path);
     engine::Database database = openDatabase(path);
     database.beginTransaction();
-    for (const std::string_view sql : kOldRows)
-        database.execute(sql);
+    for (const OldRow& row : kOldRows)
+        insertRow(database, row.table, row.code, row.description);
     database.commitTransaction();
 }

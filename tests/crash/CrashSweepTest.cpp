@@ -134,13 +134,6 @@ std::string dataFile(const Rows& rows)
 
 const std::string kPassword(kDatabasePassword);
 
-// The insert of one old row, as the reload writes its rows.
-std::string insertOf(const ReferenceTable& table, const std::string& code,
-                     const std::string& description)
-{
-    return std::string(table.insertPrefix) + code + "','" + description + "')";
-}
-
 Rows sorted(Rows rows)
 {
     std::sort(rows.begin(), rows.end());
@@ -164,9 +157,9 @@ protected:
             engine::Database database = engine::Database::open(databasePath(), kPassword);
             database.beginTransaction();
             for (const auto& [code, description] : oldKemasan)
-                database.execute(insertOf(kTblKemasan, code, description));
+                insertRow(database, kTblKemasan, code, description);
             for (const auto& [code, description] : oldPelabuhan)
-                database.execute(insertOf(kTblPelabuhan, code, description));
+                insertRow(database, kTblPelabuhan, code, description);
             database.commitTransaction();
         }
         storeCheapPasswordHash();

@@ -1,5 +1,7 @@
 #include "tests/engine/EngineFixture.h"
 
+#include "modules/ReferenceTable.h"
+
 #include <sqlite3.h>
 
 using enginetest::EngineTest;
@@ -22,12 +24,17 @@ TEST_F(ProgramStatements, RunAsSentAgainstTablesOfAnotherCase)
     db->execute("INSERT INTO Tblkemasan VALUES ('OL','old')");
     db->execute("INSERT INTO TblPelabuhan VALUES ('OLDPT','old port')");
 
-    EXPECT_EQ(db->execute("delete from Tblkemasan"), 1);
-    EXPECT_EQ(db->execute("Alter Table Tblkemasan alter Column UREDI memo"), 0);
-    EXPECT_EQ(db->execute("Insert Into tblkemasan values('BX','Box of ''large'' size')"), 1);
-    EXPECT_EQ(db->execute("delete from Tblpelabuhan"), 1);
-    EXPECT_EQ(db->execute("Alter Table TblPelabuhan alter Column nmport memo"), 0);
-    EXPECT_EQ(db->execute("Insert Into tblpelabuhan values('ABCDE','Harbour')"), 1);
+    const DataRecord kemasan = {"BX", "Box of 'large' size"};
+    const DataRecord pelabuhan = {"ABCDE", "Harbour"};
+    std::string insert;
+    for (const auto& [table, record] :
+         {std::pair{&kTblKemasan, kemasan}, std::pair{&kTblPelabuhan, pelabuhan}}) {
+        SCOPED_TRACE(table->tableName);
+        EXPECT_EQ(db->execute(table->deleteStatement), 1);
+        EXPECT_EQ(db->execute(table->alterStatement), 0);
+        buildInsert(insert, table->insertPrefix, record);
+        EXPECT_EQ(db->execute(insert), 1);
+    }
 
     EXPECT_EQ(rowsOf(*db, "SELECT * FROM TBLKEMASAN"), Rows{"BX|Box of 'large' size"});
     EXPECT_EQ(rowsOf(*db, "select kdport, NMPORT from tblpelabuhan"), Rows{"ABCDE|Harbour"});

@@ -86,7 +86,8 @@ inline std::vector<std::string> schemaOf(engine::Database& db, const std::string
                           "' COLLATE NOCASE ORDER BY type, name");
 }
 
-// A database with the program's two tables as the Tandera application has them.
+// A database with the program's two tables, shaped with what the engine must also meet: a named
+// key constraint, a column name in another case, a description narrower than the demo's.
 class EngineTest : public ::testing::Test
 {
 protected:

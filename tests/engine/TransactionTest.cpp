@@ -1,5 +1,7 @@
 #include "tests/engine/EngineFixture.h"
 
+#include "modules/ReferenceTable.h"
+
 using enginetest::EngineTest;
 using enginetest::errorOf;
 using enginetest::numbered;
@@ -30,8 +32,8 @@ TEST_F(Transactions, RollbackUndoesDeleteAlterAndInserts)
 
     db->beginTransaction();
     EXPECT_TRUE(db->inTransaction());
-    EXPECT_EQ(db->execute("delete from Tblkemasan"), 2);
-    db->execute("Alter Table Tblkemasan alter Column UREDI memo");
+    EXPECT_EQ(db->execute(kTblKemasan.deleteStatement), 2);
+    db->execute(kTblKemasan.alterStatement);
     db->execute("Insert Into tblkemasan values('PK','" + std::string(40, 'p') + "')");
     EXPECT_NE(schemaOf(*db, "Tblkemasan"), schema);
     db->rollbackTransaction();
@@ -49,8 +51,8 @@ TEST_F(Transactions, RollbackUndoesDeleteAlterAndInserts)
 TEST_F(Transactions, CommitKeepsEverything)
 {
     db->beginTransaction();
-    db->execute("delete from Tblkemasan");
-    db->execute("Alter Table Tblkemasan alter Column UREDI memo");
+    db->execute(kTblKemasan.deleteStatement);
+    db->execute(kTblKemasan.alterStatement);
     db->execute("Insert Into tblkemasan values('PK','" + std::string(40, 'p') + "')");
     db->commitTransaction();
     EXPECT_FALSE(db->inTransaction());
@@ -63,7 +65,7 @@ TEST_F(Transactions, CommitKeepsEverything)
 TEST_F(Transactions, AFailedStatementInsideKeepsTheRest)
 {
     db->beginTransaction();
-    db->execute("delete from Tblkemasan");
+    db->execute(kTblKemasan.deleteStatement);
     db->execute("Insert Into tblkemasan values('N1','one')");
     EXPECT_EQ(errorOf([&] { db->execute("Insert Into tblkemasan values('N1','dup')"); }).number(),
               -2147467259);
@@ -77,8 +79,8 @@ TEST_F(Transactions, NestedLevelsRollBackOnTheirOwn)
     db->beginTransaction();
     db->execute("Insert Into tblkemasan values('L1','outer')");
     db->beginTransaction();
-    db->execute("delete from Tblkemasan");
-    db->execute("Alter Table Tblkemasan alter Column UREDI memo");
+    db->execute(kTblKemasan.deleteStatement);
+    db->execute(kTblKemasan.alterStatement);
     db->rollbackTransaction();
     EXPECT_TRUE(db->inTransaction());
     db->commitTransaction();
@@ -102,7 +104,7 @@ TEST_F(Transactions, CommitOrRollbackWithoutOneIsAnError)
 TEST_F(Transactions, ClosingWithAnOpenTransactionKeepsNothingOfIt)
 {
     db->beginTransaction();
-    db->execute("delete from Tblkemasan");
+    db->execute(kTblKemasan.deleteStatement);
     db.reset();
     engine::Database reopened = engine::Database::open(path, enginetest::Password);
     EXPECT_EQ(rowsOf(reopened, "SELECT count(*) FROM Tblkemasan"), Rows{"2"});

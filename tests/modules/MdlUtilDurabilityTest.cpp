@@ -30,8 +30,8 @@ protected:
             engine::Database database = open();
             database.beginTransaction();
             for (int i = 0; i < kOldPorts; ++i)
-                database.execute("Insert Into TblPelabuhan values('" + portCode('Q', i) +
-                                 "','Pelabuhan lama nomor " + std::to_string(i) + "')");
+                insertRow(database, kTblPelabuhan, portCode('Q', i),
+                          "Pelabuhan lama nomor " + std::to_string(i));
             database.commitTransaction();
         }
         MdlUtilFixture::SetUp();

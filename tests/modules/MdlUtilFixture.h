@@ -38,9 +38,10 @@ protected:
         setProgressWindowProvider([]() -> ProgressWindow& { return Loading::instance(); });
         createReferenceDatabase(databasePath());
         engine::Database database = open();
-        database.execute("Insert Into Tblkemasan values('BG','Bag (lama)')");
-        database.execute("Insert Into Tblkemasan values('ZZ','Kemasan lama')");
-        database.execute("Insert Into TblPelabuhan values('IDJKT','Jakarta (lama)')");
+        for (const auto& [code, description] : kOldKemasan)
+            insertRow(database, kTblKemasan, code, description);
+        for (const auto& [code, description] : kOldPelabuhan)
+            insertRow(database, kTblPelabuhan, code, description);
     }
 
     ~MdlUtilFixture() override { setProgressWindowProvider({}); }
