@@ -2,6 +2,7 @@
 
 #include "engine/Database.h"
 #include "engine/Error.h"
+#include "tests/support/Files.h"
 #include "tests/support/HostileDatabase.h"
 #include "tests/support/Seams.h"
 #include "tests/support/TempDir.h"
@@ -196,12 +197,6 @@ private:
     QString m_previous;
 };
 
-QByteArray bytesOf(const std::string& path)
-{
-    QFile file(QString::fromStdString(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 struct OddPathCase
 {
     const char* path;
@@ -257,8 +252,8 @@ TEST_F(OpenDatabaseTest, APathCannotNameAnotherDatabaseThroughTheConnectionText)
 {
     const std::string named = database("x/Kolvarin.mdb");
     const std::string target = database("other/target.db");
-    const QByteArray namedBefore = bytesOf(named);
-    const QByteArray targetBefore = bytesOf(target);
+    const std::string namedBefore = readFile(named);
+    const std::string targetBefore = readFile(target);
     const std::string typed = named + ";Data Source=" + target;
 
     OpenDatabase(typed);
@@ -266,8 +261,8 @@ TEST_F(OpenDatabaseTest, APathCannotNameAnotherDatabaseThroughTheConnectionText)
     EXPECT_EQ(std::vector<MessageBoxCall>{failedOpenBox("-2147467259-Could not find file '" +
                                                         typed + "'.")},
               boxes.calls());
-    EXPECT_EQ(targetBefore, bytesOf(target));
-    EXPECT_EQ(namedBefore, bytesOf(named));
+    EXPECT_EQ(targetBefore, readFile(target));
+    EXPECT_EQ(namedBefore, readFile(named));
 }
 
 // Mended faults: a damaged file, or one carrying a trigger, was opened and rewritten; a file
@@ -300,14 +295,14 @@ TEST_F(OpenDatabaseTest, AHostileFileGetsTheFailedOpenBoxAndStaysAsItWas)
         QFile::remove(QString::fromStdString(path));
         hostile::makeDatabase(path, 3000);
         testCase.spoil();
-        const QByteArray before = bytesOf(path);
+        const std::string before = readFile(path);
         boxes.clear();
 
         OpenDatabase(path);
         EXPECT_EQ(std::vector<MessageBoxCall>{failedOpenBox("-2147467259-" + testCase.description)},
                   boxes.calls());
         EXPECT_EQ(Connection::adStateClosed, cnDatabase().State());
-        EXPECT_EQ(before, bytesOf(path));
+        EXPECT_EQ(before, readFile(path));
     }
 }
 
