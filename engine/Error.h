@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/ErrorNumber.h"
+
 #include <cstdint>
 #include <exception>
 #include <string>
@@ -34,18 +36,3 @@ private:
     std::string m_description;
     std::string m_dataNote;
 };
-
-// The numbers callers rely on, as the Jet OLE DB provider and ADO raise them.
-namespace ErrorNumber {
-inline constexpr std::int32_t InvalidProcedureCall = 5;
-inline constexpr std::int32_t InvalidPropertyValue = 380;
-inline constexpr std::int32_t ObjectClosed = 3704;
-inline constexpr std::int32_t ObjectOpen = 3705;
-inline constexpr std::int32_t ProviderNotFound = 3706;
-inline constexpr std::int32_t ConnectionUnusable = 3709;
-inline constexpr std::int32_t ProviderFailure = -2147467259;  // 0x80004005
-inline constexpr std::int32_t InvalidPassword = -2147217843;  // 0x80040E4D
-inline constexpr std::int32_t SyntaxError = -2147217900;      // 0x80040E14
-inline constexpr std::int32_t TableNotFound = -2147217865;    // 0x80040E37
-inline constexpr std::int32_t FieldTooSmall = -2147217887;    // 0x80040E21
-} // namespace ErrorNumber

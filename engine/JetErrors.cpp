@@ -9,11 +9,6 @@ namespace engine::jet {
 
 namespace {
 
-// Numbers Error.h does not list because nothing above the engine tells them apart.
-constexpr std::int32_t TypeMismatch = -2147217913;     // 0x80040E07
-constexpr std::int32_t NoTransaction = -2147168242;    // 0x8004D00E
-constexpr std::int32_t NoReadPermission = -2147217911; // 0x80040E09
-
 QString q(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -172,8 +167,9 @@ Error fieldTooSmall(std::string_view table, std::string_view column, int size)
 
 Error typeMismatch()
 {
-    return error(TypeMismatch, QCoreApplication::translate(
-                                   "Engine", "Data type mismatch in criteria expression."));
+    return error(
+        ErrorNumber::TypeMismatch,
+        QCoreApplication::translate("Engine", "Data type mismatch in criteria expression."));
 }
 
 Error duplicateKey(std::string_view table)
@@ -190,7 +186,8 @@ Error duplicateKey(std::string_view table)
 
 Error noTransaction()
 {
-    return error(NoTransaction, QCoreApplication::translate("Engine", "No transaction is active."));
+    return error(ErrorNumber::NoTransaction,
+                 QCoreApplication::translate("Engine", "No transaction is active."));
 }
 
 Error fromSqlite(const SqliteError& sqliteError, std::string_view path, std::string_view table)
@@ -226,7 +223,7 @@ Error fromSqlite(const SqliteError& sqliteError, std::string_view path, std::str
     case SQLITE_CANTOPEN:
         return noPermission(path);
     case SQLITE_AUTH: // only the password table is out of bounds
-        return error(NoReadPermission,
+        return error(ErrorNumber::NoReadPermission,
                      QCoreApplication::translate(
                          "Engine", "Record(s) cannot be read; no read permission on '%1'.")
                          .arg(q(format::PasswordTable)));

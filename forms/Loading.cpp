@@ -31,8 +31,6 @@ void deleteInstance()
     s_instance = nullptr;
 }
 
-constexpr std::int32_t Overflow = 6;
-
 // What a statement does when it fails inside proses: nothing, and the next one runs.
 template <typename Statement>
 void resumeNext(Statement&& statement) noexcept
@@ -46,7 +44,7 @@ void resumeNext(Statement&& statement) noexcept
 float toSingle(double value)
 {
     if (std::isfinite(value) && std::abs(value) > std::numeric_limits<float>::max())
-        throw Error(Overflow, "Overflow");
+        throw Error(ErrorNumber::Overflow, "Overflow");
     return static_cast<float>(value);
 }
 

@@ -21,11 +21,6 @@
 
 namespace {
 
-// Numbers for failures that are not the data-access layer's own, as the classic runtime
-// numbers them.
-constexpr std::int32_t kOutOfMemory = 7;
-constexpr std::int32_t kInternalError = 51;
-
 // Runs one click handler: nothing it raises crosses the Qt event boundary; an error goes to
 // the unhandled-error report, which ends the program. busy keeps a second press out meanwhile.
 template <typename Handler> void runClick(bool& busy, Handler&& handler)
@@ -39,13 +34,13 @@ template <typename Handler> void runClick(bool& busy, Handler&& handler)
         ReportUnhandledError(error);
     } catch (const std::bad_alloc&) {
         ReportUnhandledError(
-            Error(kOutOfMemory,
+            Error(ErrorNumber::OutOfMemory,
                   QCoreApplication::translate("frmSetting", "Out of memory").toStdString()));
     } catch (const std::exception& exception) {
-        ReportUnhandledError(Error(kInternalError, exception.what()));
+        ReportUnhandledError(Error(ErrorNumber::InternalError, exception.what()));
     } catch (...) {
         ReportUnhandledError(
-            Error(kInternalError,
+            Error(ErrorNumber::InternalError,
                   QCoreApplication::translate("frmSetting", "Internal error").toStdString()));
     }
     busy = false;

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr std::int32_t Overflow = 6;
-
 // "%G" with the given precision, which is where the original platform switches to exponent
 // notation too: below 1E-04 (0.0001 stays plain, 0.00001 is "1E-05") and from 10^precision
 // up (1234567 stays plain as a single, 12345678 is "1.234568E+07"). Trailing zeros and a
@@ -129,7 +127,7 @@ double leadingNumber(std::string_view text)
         if (!exponent.empty() && exponent.front() == '-')
             scale = -scale;
         if (leadingMagnitude(mantissa) + scale > 0)
-            throw Error(Overflow, "Overflow");
+            throw Error(ErrorNumber::Overflow, "Overflow");
         value = 0.0;
     }
     return negative ? -value : value;

@@ -7,18 +7,6 @@
 #include <memory>
 #include <string>
 
-namespace ErrorNumber {
-// Also raised for a file that cannot be read, and for one that is no regular file (a folder, a
-// FIFO, a device).
-inline constexpr std::int32_t FileNotFound = 53;
-// Device I/O error: the file changed (its size or times) while it was read, so what was read
-// is not one version of it.
-inline constexpr std::int32_t FileChanged = 57;
-inline constexpr std::int32_t InputPastEndOfFile = 62;
-// Invalid file format: a line that does not decode, or one that holds a NUL character.
-inline constexpr std::int32_t InvalidFileFormat = 321;
-} // namespace ErrorNumber
-
 // A data file opened for input, read one line at a time (RAII: closed when it goes).
 // A line ends at CR LF, LF or a lone CR; a line end that is the last thing in the file makes no
 // further line; a last line without a line end is a line. Lines come back as UTF-8, decoded by

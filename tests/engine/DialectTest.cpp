@@ -11,9 +11,6 @@ using enginetest::rowsOf;
 
 namespace {
 
-constexpr std::int32_t ProviderFailure = -2147467259;
-constexpr std::int32_t SyntaxError = -2147217900;
-
 using Rows = std::vector<std::string>;
 
 using ProgramStatements = EngineTest;
@@ -156,7 +153,7 @@ TEST_F(DialectErrors, DuplicateKeyNamesTheTable)
     const Error error =
         errorOf([&] { db->execute("insert into TBLKEMASAN values('BX','again')"); });
     EXPECT_EQ(numbered(error),
-              numbered(ProviderFailure,
+              numbered(ErrorNumber::ProviderFailure,
                        "Table 'Tblkemasan': The changes you requested to the table were not "
                        "successful because they would create duplicate values in the index, "
                        "primary key, or relationship. Change the data in the field or fields "
@@ -167,7 +164,7 @@ TEST_F(DialectErrors, DuplicateKeyNamesTheTable)
     EXPECT_EQ(numbered(errorOf([&] {
                   db->execute("INSERT INTO TblPelabuhan VALUES ('BBBBB','Same')");
               })).substr(0, 35),
-              numbered(ProviderFailure, "Table 'TblPelabuhan': The").substr(0, 35));
+              numbered(ErrorNumber::ProviderFailure, "Table 'TblPelabuhan': The").substr(0, 35));
     EXPECT_EQ(rowsOf(*db, "SELECT * FROM Tblkemasan"), Rows{"BX|Box"});
 }
 
@@ -175,7 +172,7 @@ TEST_F(DialectErrors, NullInARequiredFieldNamesTheField)
 {
     const Error error = errorOf([&] { db->execute("INSERT INTO Tblkemasan VALUES (NULL,'x')"); });
     EXPECT_EQ(numbered(error),
-              numbered(ProviderFailure,
+              numbered(ErrorNumber::ProviderFailure,
                        "The field 'Tblkemasan.KDKEMAS' cannot contain a Null value because the "
                        "Required property for this field is set to True. Enter a value in this "
                        "field."));
@@ -201,7 +198,8 @@ TEST_F(DialectErrors, UnknownTableIsNamedAsWritten)
 TEST_F(DialectErrors, ValueCountMustMatchTheFields)
 {
     const std::string mismatch =
-        numbered(SyntaxError, "Number of query values and destination fields are not the same.");
+        numbered(ErrorNumber::SyntaxError,
+                 "Number of query values and destination fields are not the same.");
     for (const char* statement :
          {"Insert Into tblkemasan values('BX')", "Insert Into tblkemasan values('BX','Box','more')",
           "Insert Into tblkemasan (KDKEMAS) values('BX','Box')"}) {
@@ -211,9 +209,10 @@ TEST_F(DialectErrors, ValueCountMustMatchTheFields)
     EXPECT_EQ(numbered(errorOf([&] {
                   db->execute("Insert Into tblkemasan (KDKEMAS, nope) values('BX','Box')");
               })),
-              numbered(SyntaxError, "The INSERT INTO statement contains the following unknown "
-                                    "field name: 'nope'. Make sure you have typed the name "
-                                    "correctly, and try the operation again."));
+              numbered(ErrorNumber::SyntaxError,
+                       "The INSERT INTO statement contains the following unknown "
+                       "field name: 'nope'. Make sure you have typed the name "
+                       "correctly, and try the operation again."));
 }
 
 struct SyntaxCase
@@ -229,9 +228,9 @@ class SyntaxErrors : public EngineTest, public ::testing::WithParamInterface<Syn
 TEST_P(SyntaxErrors, NameTheStatementKind)
 {
     const std::string before = rowsOf(*db, "SELECT count(*) FROM sqlite_schema").front();
-    EXPECT_EQ(
-        numbered(errorOf([&] { db->execute(GetParam().statement); })),
-        numbered(SyntaxError, std::string("Syntax error in ") + GetParam().kind + " statement."));
+    EXPECT_EQ(numbered(errorOf([&] { db->execute(GetParam().statement); })),
+              numbered(ErrorNumber::SyntaxError,
+                       std::string("Syntax error in ") + GetParam().kind + " statement."));
     EXPECT_EQ(rowsOf(*db, "SELECT count(*) FROM sqlite_schema").front(), before);
     EXPECT_EQ(rowsOf(*db, "SELECT count(*) FROM Tblkemasan"), Rows{"0"});
 }
@@ -261,7 +260,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(DialectErrors, SomethingAfterTheStatementIsRefused)
 {
-    const std::string after = numbered(SyntaxError, "Characters found after end of SQL statement.");
+    const std::string after =
+        numbered(ErrorNumber::SyntaxError, "Characters found after end of SQL statement.");
     for (const char* statement :
          {"Insert Into tblkemasan values('BX','Box'); DROP TABLE TblPelabuhan",
           "delete from Tblkemasan; DROP TABLE TblPelabuhan",
@@ -272,8 +272,9 @@ TEST_F(DialectErrors, SomethingAfterTheStatementIsRefused)
     }
     EXPECT_EQ(rowsOf(*db, "SELECT count(*) FROM TblPelabuhan"), Rows{"0"});
     EXPECT_EQ(numbered(errorOf([&] { db->execute("UPSERT INTO x VALUES (1)"); })),
-              numbered(SyntaxError, "Invalid SQL statement; expected 'DELETE', 'INSERT', "
-                                    "'PROCEDURE', 'SELECT', or 'UPDATE'."));
+              numbered(ErrorNumber::SyntaxError,
+                       "Invalid SQL statement; expected 'DELETE', 'INSERT', "
+                       "'PROCEDURE', 'SELECT', or 'UPDATE'."));
 }
 
 TEST_F(DialectErrors, CreateRefusesAnExistingTableInAnyCase)
@@ -281,7 +282,7 @@ TEST_F(DialectErrors, CreateRefusesAnExistingTableInAnyCase)
     for (const char* statement :
          {"CREATE TABLE TBLKEMASAN (a TEXT)", "CREATE TABLE msyspassword (a TEXT)"}) {
         SCOPED_TRACE(statement);
-        EXPECT_EQ(errorOf([&] { db->execute(statement); }).number(), SyntaxError);
+        EXPECT_EQ(errorOf([&] { db->execute(statement); }).number(), ErrorNumber::SyntaxError);
     }
 }
 

@@ -10,8 +10,6 @@ using enginetest::numbered;
 
 namespace {
 
-constexpr std::int32_t ProviderFailure = -2147467259;
-
 struct HostileFileCase
 {
     const char* name;
@@ -42,7 +40,7 @@ TEST_P(OpenRefusesHostileFile, WithTheFailedOpenErrorLeavingItUntouched)
     const auto entriesBefore = folderEntries(dir.path());
 
     EXPECT_EQ(numbered(errorOf([&] { engine::Database::open(path, hostile::Password); })),
-              numbered(ProviderFailure, GetParam().description(path)));
+              numbered(ErrorNumber::ProviderFailure, GetParam().description(path)));
     EXPECT_EQ(fileBytes(path), before);
     EXPECT_EQ(folderEntries(dir.path()), entriesBefore);
 }

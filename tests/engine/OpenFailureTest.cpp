@@ -16,11 +16,9 @@ using enginetest::writeFile;
 
 namespace {
 
-constexpr std::int32_t ProviderFailure = -2147467259;
-
 std::string unrecognized(const std::string& path)
 {
-    return numbered(ProviderFailure, "Unrecognized database format '" + path + "'.");
+    return numbered(ErrorNumber::ProviderFailure, "Unrecognized database format '" + path + "'.");
 }
 
 // A real SQLite database that is not ours: no application id, no password table.
@@ -115,10 +113,11 @@ TEST_F(OpenFailure, MissingFileIsNotFoundAndNotCreated)
 {
     const std::string missing = dir.file("kolvarin2.mdb");
     EXPECT_EQ(numbered(errorOf([&] { engine::Database::open(missing, "rovak"); })),
-              numbered(ProviderFailure, "Could not find file '" + missing + "'."));
+              numbered(ErrorNumber::ProviderFailure, "Could not find file '" + missing + "'."));
     const std::string inMissingFolder = dir.file("nowhere/Kolvarin.mdb");
-    EXPECT_EQ(numbered(errorOf([&] { engine::Database::open(inMissingFolder, "rovak"); })),
-              numbered(ProviderFailure, "Could not find file '" + inMissingFolder + "'."));
+    EXPECT_EQ(
+        numbered(errorOf([&] { engine::Database::open(inMissingFolder, "rovak"); })),
+        numbered(ErrorNumber::ProviderFailure, "Could not find file '" + inMissingFolder + "'."));
     expectUntouched();
 }
 
@@ -137,10 +136,11 @@ TEST_F(OpenFailure, NoPermissionIsReportedWithoutTouchingTheFile)
     if (geteuid() == 0)
         GTEST_SKIP() << "root reads and writes every file, so no permission can be withheld";
     const QString name = QString::fromStdString(path);
-    const std::string expected = numbered(
-        ProviderFailure, "The Microsoft Jet database engine cannot open the file '" + path +
-                             "'. It is already opened exclusively by another user, or you need "
-                             "permission to view its data.");
+    const std::string expected =
+        numbered(ErrorNumber::ProviderFailure,
+                 "The Microsoft Jet database engine cannot open the file '" + path +
+                     "'. It is already opened exclusively by another user, or you need "
+                     "permission to view its data.");
     for (const auto permissions :
          {QFileDevice::Permissions{}, QFileDevice::Permissions{QFileDevice::ReadOwner}}) {
         ASSERT_TRUE(QFile::setPermissions(name, permissions));
@@ -157,7 +157,8 @@ TEST_F(OpenFailure, HeldByAnotherConnectionIsInUseAfterTheWait)
     ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
 
     EXPECT_EQ(numbered(errorOf([&] { engine::Database::open(path, "rovak", 100ms); })),
-              numbered(ProviderFailure, "Could not use '" + path + "'; file already in use."));
+              numbered(ErrorNumber::ProviderFailure,
+                       "Could not use '" + path + "'; file already in use."));
 
     sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(holder);
@@ -174,8 +175,8 @@ TEST_F(OpenFailure, WriteAgainstAHeldFileIsInUseAndChangesNothing)
     ASSERT_EQ(sqlite3_open_v2(path.c_str(), &holder, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
 
-    const std::string inUse =
-        numbered(ProviderFailure, "Could not use '" + path + "'; file already in use.");
+    const std::string inUse = numbered(ErrorNumber::ProviderFailure,
+                                       "Could not use '" + path + "'; file already in use.");
     EXPECT_EQ(numbered(errorOf([&] { db.execute("INSERT INTO T VALUES ('x')"); })), inUse);
     EXPECT_EQ(numbered(errorOf([&] { db.execute("DELETE FROM T"); })), inUse);
     EXPECT_EQ(numbered(errorOf([&] { db.beginTransaction(); })), inUse);
@@ -199,8 +200,9 @@ TEST(CreateDatabase, RefusesAnythingAlreadyAtThePath)
 
     for (const std::string& existing : {path, text, folder}) {
         SCOPED_TRACE(existing);
-        EXPECT_EQ(numbered(errorOf([&] { engine::CreateDatabase(existing, "other"); })),
-                  numbered(ProviderFailure, "Database '" + existing + "' already exists."));
+        EXPECT_EQ(
+            numbered(errorOf([&] { engine::CreateDatabase(existing, "other"); })),
+            numbered(ErrorNumber::ProviderFailure, "Database '" + existing + "' already exists."));
     }
     EXPECT_EQ(fileBytes(path), database);
     EXPECT_EQ(fileBytes(text), QByteArray("keep me"));
@@ -228,7 +230,7 @@ TEST(CreateDatabase, MissingFolderIsAnErrorAndLeavesNothing)
     TempDir dir;
     const std::string path = dir.file("missing/Kolvarin.mdb");
     const Error error = errorOf([&] { engine::CreateDatabase(path, "rovak"); });
-    EXPECT_EQ(error.number(), ProviderFailure);
+    EXPECT_EQ(error.number(), ErrorNumber::ProviderFailure);
     EXPECT_NE(error.description().find(path), std::string::npos) << error.description();
     EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{});
 }

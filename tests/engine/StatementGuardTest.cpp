@@ -14,10 +14,6 @@ using enginetest::rowsOf;
 
 namespace {
 
-constexpr std::int32_t SyntaxError = -2147217900;
-constexpr std::int32_t TableNotFound = -2147217865;
-constexpr std::int32_t NoReadPermission = -2147217911;
-
 using Rows = std::vector<std::string>;
 
 class HostileStatement : public EngineTest
@@ -33,12 +29,13 @@ protected:
 
 std::string undefinedFunction(const std::string& name)
 {
-    return numbered(SyntaxError, "Undefined function '" + name + "' in expression.");
+    return numbered(ErrorNumber::SyntaxError, "Undefined function '" + name + "' in expression.");
 }
 
 std::string notFound(const std::string& name)
 {
-    return numbered(TableNotFound, "Cannot find the input table or query '" + name + "'.");
+    return numbered(ErrorNumber::TableNotFound,
+                    "Cannot find the input table or query '" + name + "'.");
 }
 
 // Mended fault: any SQL function SQLite has was reachable through the statement paths that hand
@@ -64,11 +61,11 @@ TEST_F(HostileStatement, OutsideTheDialectIsRefusedAndChangesNothing)
          notFound("pragma_compile_options")},
         {"SELECT * FROM (WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n) "
          "SELECT x FROM n LIMIT 3)",
-         numbered(SyntaxError, "Syntax error in SELECT statement.")},
+         numbered(ErrorNumber::SyntaxError, "Syntax error in SELECT statement.")},
         {"SELECT 1; ATTACH DATABASE 'stolen.db' AS stolen",
-         numbered(SyntaxError, "Characters found after end of SQL statement.")},
+         numbered(ErrorNumber::SyntaxError, "Characters found after end of SQL statement.")},
         {"SELECT hash FROM MSysPassword",
-         numbered(NoReadPermission,
+         numbered(ErrorNumber::NoReadPermission,
                   "Record(s) cannot be read; no read permission on 'MSysPassword'.")},
     };
     const auto entriesBefore = folderEntries(dir.path());
