@@ -5,8 +5,6 @@
 #include "engine/JetErrors.h"
 #include "engine/Savepoint.h"
 
-#include <QCoreApplication>
-#include <QString>
 
 namespace engine {
 
@@ -165,13 +163,7 @@ std::int64_t createTable(Session& session, JetLexer& lexer)
             if (!type)
                 throw jet::syntaxError(TableKind);
             if (table.findColumn(name.text))
-                throw Error(ErrorNumber::SyntaxError,
-                            QCoreApplication::translate("Engine",
-                                                        "Field '%1' already exists in table '%2'.")
-                                .arg(QString::fromUtf8(name.text.data(),
-                                                       static_cast<qsizetype>(name.text.size())),
-                                     QString::fromStdString(table.name))
-                                .toStdString());
+                throw jet::fieldExists(name.text, table.name);
             table.columns.push_back(Column{std::string(name.text), *type, false, 0});
             readColumnConstraints(lexer, table, indexes);
         }

@@ -2,8 +2,6 @@
 
 #include "engine/JetErrors.h"
 
-#include <QCoreApplication>
-#include <QString>
 
 namespace engine {
 
@@ -44,13 +42,7 @@ std::int64_t dropIndex(Session& session, JetLexer& lexer)
         find.bindText(1, indexName.text);
         find.bindText(2, table);
         if (!find.step()) {
-            throw Error(
-                ErrorNumber::ProviderFailure,
-                QCoreApplication::translate("Engine", "Index '%1' does not exist on table '%2'.")
-                    .arg(QString::fromUtf8(indexName.text.data(),
-                                           static_cast<qsizetype>(indexName.text.size())),
-                         QString::fromStdString(table))
-                    .toStdString());
+            throw jet::indexNotFound(indexName.text, table);
         }
         const std::string index = find.columnText(0).value_or(std::string());
         find.reset();

@@ -130,6 +130,56 @@ Error tableExists(std::string_view name)
                  QCoreApplication::translate("Engine", "Table '%1' already exists.").arg(q(name)));
 }
 
+Error fieldExists(std::string_view column, std::string_view table)
+{
+    return error(ErrorNumber::SyntaxError,
+                 QCoreApplication::translate("Engine", "Field '%1' already exists in table '%2'.")
+                     .arg(q(column), q(table)));
+}
+
+Error indexNotFound(std::string_view index, std::string_view table)
+{
+    return error(ErrorNumber::ProviderFailure,
+                 QCoreApplication::translate("Engine", "Index '%1' does not exist on table '%2'.")
+                     .arg(q(index), q(table)));
+}
+
+Error undefinedFunction(std::string_view name)
+{
+    return error(ErrorNumber::SyntaxError,
+                 QCoreApplication::translate("Engine", "Undefined function '%1' in expression.")
+                     .arg(q(name)));
+}
+
+Error foreignObject(std::string_view path, ForeignObject kind, std::string_view name)
+{
+    QString text;
+    switch (kind) {
+    case ForeignObject::Trigger:
+        text = QCoreApplication::translate("Engine",
+                                           "The database '%1' holds the trigger '%2', which a "
+                                           "Tandera database never has; it was not opened.");
+        break;
+    case ForeignObject::View:
+        text =
+            QCoreApplication::translate("Engine", "The database '%1' holds the view '%2', which a "
+                                                  "Tandera database never has; it was not opened.");
+        break;
+    case ForeignObject::VirtualTable:
+        text =
+            QCoreApplication::translate("Engine", "The database '%1' holds the virtual table '%2', "
+                                                  "which a Tandera database never has; it was not "
+                                                  "opened.");
+        break;
+    case ForeignObject::Other:
+        text = QCoreApplication::translate(
+            "Engine", "The database '%1' holds the schema object '%2', which a "
+                      "Tandera database never has; it was not opened.");
+        break;
+    }
+    return error(ErrorNumber::ProviderFailure, text.arg(q(path), q(name)));
+}
+
 Error fieldNotFound(std::string_view column, std::string_view table)
 {
     return error(ErrorNumber::ProviderFailure,

@@ -22,6 +22,15 @@ Error invalidPassword();
 Error providerNotFound();
 Error databaseExists(std::string_view path);
 Error cannotCreate(std::string_view path, std::string_view reason);
+// The database at path holds a schema object of a kind no database of ours has.
+enum class ForeignObject
+{
+    Trigger,
+    View,
+    VirtualTable,
+    Other
+};
+Error foreignObject(std::string_view path, ForeignObject kind, std::string_view name);
 
 // kind is the statement's kind as Jet names it: "INSERT INTO", "DELETE", "ALTER TABLE", ...
 Error syntaxError(std::string_view kind);
@@ -30,6 +39,9 @@ Error charactersAfterEnd();
 Error tableNotFound(std::string_view name);
 Error tableExists(std::string_view name);
 Error fieldNotFound(std::string_view column, std::string_view table);
+Error fieldExists(std::string_view column, std::string_view table);
+Error indexNotFound(std::string_view index, std::string_view table);
+Error undefinedFunction(std::string_view name);
 Error unknownInsertField(std::string_view column);
 Error valueCountMismatch();
 // A text of more than size characters for column of table.

@@ -4,8 +4,6 @@
 #include "engine/JetErrors.h"
 #include "engine/Sqlite.h"
 
-#include <QCoreApplication>
-
 #include <optional>
 #include <string_view>
 
@@ -24,27 +22,18 @@ bool isTableOrIndex(std::string_view type, const std::optional<std::string>& sql
     return false;
 }
 
-QString foreignObjectText(std::string_view type, const std::optional<std::string>& sql)
+jet::ForeignObject kindOf(std::string_view type, const std::optional<std::string>& sql)
 {
     const auto madeBy = [&sql](std::string_view words) {
         return sql && sql->starts_with(words);
     };
     if (type == "trigger" || madeBy("CREATE TRIGGER"))
-        return QCoreApplication::translate("Engine",
-                                           "The database '%1' holds the trigger '%2', which a "
-                                           "Tandera database never has; it was not opened.");
+        return jet::ForeignObject::Trigger;
     if (type == "view" || madeBy("CREATE VIEW"))
-        return QCoreApplication::translate("Engine",
-                                           "The database '%1' holds the view '%2', which a "
-                                           "Tandera database never has; it was not opened.");
+        return jet::ForeignObject::View;
     if (madeBy("CREATE VIRTUAL TABLE"))
-        return QCoreApplication::translate("Engine",
-                                           "The database '%1' holds the virtual table '%2', "
-                                           "which a Tandera database never has; it was not "
-                                           "opened.");
-    return QCoreApplication::translate("Engine",
-                                       "The database '%1' holds the schema object '%2', which a "
-                                       "Tandera database never has; it was not opened.");
+        return jet::ForeignObject::VirtualTable;
+    return jet::ForeignObject::Other;
 }
 
 void refuseForeignObjects(sqlite3* db, const std::string& path)
@@ -55,10 +44,7 @@ void refuseForeignObjects(sqlite3* db, const std::string& path)
         const std::optional<std::string> sql = schema.columnText(2);
         if (!isTableOrIndex(type, sql)) {
             const std::string name = schema.columnText(1).value_or(std::string());
-            throw Error(ErrorNumber::ProviderFailure,
-                        foreignObjectText(type, sql)
-                            .arg(QString::fromStdString(path), QString::fromStdString(name))
-                            .toStdString());
+            throw jet::foreignObject(path, kindOf(type, sql), name);
         }
     }
 }

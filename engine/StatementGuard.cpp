@@ -4,7 +4,6 @@
 #include "engine/DatabaseFormat.h"
 #include "engine/JetErrors.h"
 
-#include <QCoreApplication>
 
 #include <algorithm>
 #include <initializer_list>
@@ -114,10 +113,7 @@ std::optional<Error> StatementGuard::refusal(std::string_view kind) const
         return jet::fromSqlite(SqliteError(SQLITE_AUTH, "not authorized"), {}, {});
     switch (m_action) {
     case SQLITE_FUNCTION:
-        return Error(ErrorNumber::SyntaxError,
-                     QCoreApplication::translate("Engine", "Undefined function '%1' in expression.")
-                         .arg(QString::fromStdString(m_name))
-                         .toStdString());
+        return jet::undefinedFunction(m_name);
     case SQLITE_READ:
         return jet::tableNotFound(m_name);
     default:
