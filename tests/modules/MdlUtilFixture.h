@@ -10,6 +10,7 @@
 #include "tests/support/Seams.h"
 #include "tests/support/TempDir.h"
 
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <algorithm>
