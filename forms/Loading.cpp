@@ -1,7 +1,6 @@
 #include "forms/Loading.h"
 
 #include "engine/Error.h"
-#include "forms/ProgressBar.h"
 #include "forms/Twips.h"
 #include "platform/NumberText.h"
 
@@ -9,6 +8,7 @@
 #include <QDeadlineTimer>
 #include <QFont>
 #include <QLabel>
+#include <QProgressBar>
 #include <QScreen>
 #include <QThread>
 #include <QWindow>
@@ -17,23 +17,25 @@
 #include <cstdint>
 #include <exception>
 #include <limits>
+#include <memory>
 
 namespace {
 
-// Owned here rather than by a smart pointer: a static's destructor would run after the
-// QApplication is gone, which a widget does not survive. A post routine deletes it while the
-// application object is being destroyed.
-Loading* s_instance = nullptr;
+// A widget does not survive the QApplication, and a static's destructor would run after it is
+// gone: a post routine deletes the instance while the application object is being destroyed.
+std::unique_ptr<Loading>& instanceSlot()
+{
+    static std::unique_ptr<Loading> instance;
+    return instance;
+}
 
 void deleteInstance()
 {
-    delete s_instance;
-    s_instance = nullptr;
+    instanceSlot().reset();
 }
 
 // What a statement does when it fails inside proses: nothing, and the next one runs.
-template <typename Statement>
-void resumeNext(Statement&& statement) noexcept
+template <typename Statement> void resumeNext(Statement&& statement) noexcept
 {
     try {
         statement();
@@ -52,25 +54,28 @@ float toSingle(double value)
 
 Loading& Loading::instance()
 {
-    if (s_instance == nullptr) {
-        s_instance = new Loading;
+    std::unique_ptr<Loading>& instance = instanceSlot();
+    if (!instance) {
+        instance = std::make_unique<Loading>();
         qAddPostRoutine(&deleteInstance);
     }
-    return *s_instance;
+    return *instance;
 }
 
 Loading::Loading()
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
-    , Label1(new QLabel(this))
-    , ProgressBar1(new ProgressBar(this))
+    : m_window(std::make_unique<QWidget>(
+          nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)),
+      Label1(new QLabel(m_window.get())), ProgressBar1(*m_window)
 {
-    setObjectName(QStringLiteral("Loading"));
-    setWindowTitle(QStringLiteral("Proses Update"));
-    resize(Twips::size(*this, 5370, 1050));
+    QWidget& window = *m_window;
+    window.setObjectName(QStringLiteral("Loading"));
+    window.setWindowTitle(QStringLiteral("Proses Update"));
+    window.resize(Twips::size(window, 5370, 1050));
 
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setGeometry(Twips::rect(*this, 120, 480, 5175, 375));
+    QProgressBar& bar = ProgressBar1.drawn();
+    bar.setObjectName(QStringLiteral("ProgressBar1"));
+    bar.setGeometry(Twips::rect(window, 120, 480, 5175, 375));
 
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setText(QStringLiteral("Proses"));
@@ -79,7 +84,7 @@ Loading::Loading()
     font.setPointSizeF(9.75);
     font.setBold(true);
     Label1->setFont(font);
-    Label1->setGeometry(Twips::rect(*this, 120, 120, 2055, 255));
+    Label1->setGeometry(Twips::rect(window, 120, 120, 2055, 255));
 
     m_sincePaint.start();
 }
@@ -88,12 +93,11 @@ Loading::~Loading() = default;
 
 void Loading::Show()
 {
-    const bool appearing = !isVisible();
+    const bool appearing = !m_window->isVisible();
     if (appearing)
         centreOnScreen();
-    if (!m_blocker)
-        m_blocker.emplace();
-    show();
+    m_shown = true;
+    m_window->show();
     if (m_paintingEnabled)
         waitUntilExposed();
     // The frame is known only once the window is up: centre again with it.
@@ -103,20 +107,17 @@ void Loading::Show()
         paintNow();
 }
 
+// The bar is not redrawn first: the window is about to go, and Show() draws it afresh.
 void Loading::Hide()
 {
-    // Input that came in since the last paint is still queued: drain it while it is blocked.
-    // The bar is not redrawn first: the window is about to go, and Show() draws it afresh.
-    if (m_blocker && m_paintingEnabled)
-        QCoreApplication::processEvents();
-    hide();
-    m_blocker.reset();
+    m_window->hide();
+    m_shown = false;
 }
 
 void Loading::proses(const std::string& Pars)
 {
     advance(Pars);
-    if (!m_blocker || !m_paintingEnabled || ++m_callsSinceClockCheck < ClockCheckCalls)
+    if (!m_shown || !m_paintingEnabled || ++m_callsSinceClockCheck < ClockCheckCalls)
         return;
     m_callsSinceClockCheck = 0;
     if (m_sincePaint.hasExpired(PaintInterval))
@@ -127,10 +128,10 @@ void Loading::proses(const std::string& Pars)
 // routine did under On Error Resume Next; a refused write ends the call.
 void Loading::advance(const std::string& Pars)
 {
-    bool full = true;  // a failed read or test goes on with the wrap
-    resumeNext([&] { full = ProgressBar1->Value() == ProgressBar::Max; });
+    bool full = true; // a failed read or test goes on with the wrap
+    resumeNext([&] { full = ProgressBar1.Value() == ProgressBar::Max; });
     if (full) {
-        resumeNext([&] { ProgressBar1->SetValue(ProgressBar::Min); });
+        resumeNext([&] { ProgressBar1.SetValue(ProgressBar::Min); });
         return;
     }
 
@@ -138,27 +139,27 @@ void Loading::advance(const std::string& Pars)
     // writes the bar between them), so each is worked out once.
     static const double margin = leadingNumber(numberToText(0.3));
     double current = 0;
-    bool close = true;  // a failed sum or test goes on with the clamp
+    bool close = true; // a failed sum or test goes on with the clamp
     resumeNext([&] {
-        current = leadingNumber(numberToText(ProgressBar1->Value()));
+        current = leadingNumber(numberToText(ProgressBar1.Value()));
         close = current + margin >= 100.0;
     });
     if (close) {
-        resumeNext([&] { ProgressBar1->SetValue(ProgressBar::Max); });
+        resumeNext([&] { ProgressBar1.SetValue(ProgressBar::Max); });
         return;
     }
 
-    resumeNext([&] { ProgressBar1->SetValue(toSingle(leadingNumber(Pars) + current)); });
+    resumeNext([&] { ProgressBar1.SetValue(toSingle(leadingNumber(Pars) + current)); });
 }
 
 void Loading::centreOnScreen()
 {
-    const QScreen* screen = QWidget::screen();
+    const QScreen* screen = m_window->screen();
     if (screen == nullptr)
         return;
-    QRect frame = frameGeometry();
+    QRect frame = m_window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
+    m_window->move(frame.topLeft());
 }
 
 // A window the window system has not mapped yet does not paint; wait a little for it so that
@@ -167,16 +168,17 @@ void Loading::waitUntilExposed()
 {
     const QDeadlineTimer deadline(500);
     QCoreApplication::processEvents();
-    while (windowHandle() != nullptr && !windowHandle()->isExposed() && !deadline.hasExpired()) {
+    const QWindow* handle = m_window->windowHandle();
+    while (handle != nullptr && !handle->isExposed() && !deadline.hasExpired()) {
         QThread::msleep(1);
         QCoreApplication::processEvents();
     }
 }
 
-// Paint and flush whatever changed; the input blocker keeps the operator's events out.
+// Paint and flush whatever changed; during a run its guard keeps the operator's events out.
 void Loading::paintNow()
 {
-    ProgressBar1->refresh();
+    ProgressBar1.refresh();
     QCoreApplication::processEvents();
     m_sincePaint.start();
 }

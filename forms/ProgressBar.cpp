@@ -2,15 +2,17 @@
 
 #include "engine/Error.h"
 
+#include <QProgressBar>
+
 #include <cmath>
 
-ProgressBar::ProgressBar(QWidget* parent) : QProgressBar(parent)
+ProgressBar::ProgressBar(QWidget& window) : m_drawn(new QProgressBar(&window))
 {
-    setOrientation(Qt::Horizontal);
-    setRange(static_cast<int>(Min) * StepsPerUnit, static_cast<int>(Max) * StepsPerUnit);
-    QProgressBar::setValue(0);
+    m_drawn->setOrientation(Qt::Horizontal);
+    m_drawn->setRange(static_cast<int>(Min) * StepsPerUnit, static_cast<int>(Max) * StepsPerUnit);
+    m_drawn->setValue(0);
     // The original bar shows no percentage.
-    setTextVisible(false);
+    m_drawn->setTextVisible(false);
 }
 
 void ProgressBar::SetValue(float value)
@@ -22,5 +24,5 @@ void ProgressBar::SetValue(float value)
 
 void ProgressBar::refresh()
 {
-    QProgressBar::setValue(static_cast<int>(std::lround(static_cast<double>(m_value) * StepsPerUnit)));
+    m_drawn->setValue(static_cast<int>(std::lround(static_cast<double>(m_value) * StepsPerUnit)));
 }

@@ -1,20 +1,25 @@
 #pragma once
 
-#include <QProgressBar>
+class QProgressBar;
+class QWidget;
 
 // ProgressBar1 as the original control behaves: a single-precision value from 0 to 100, both
-// included, refusing anything else with error 380. Behind it a Qt bar with a thousand steps per
-// unit draws fractions smoothly (99.6 and 100 look different). Writing the value does no
-// drawing work at all: the drawn bar follows at refresh(), which the window calls when it
-// paints, so a caller can write it many thousand times a second.
-class ProgressBar final : public QProgressBar
+// included, refusing anything else with error 380. It draws through a Qt bar, a child of the
+// window it is made on, with a thousand steps per unit so that fractions show smoothly (99.6 and
+// 100 look different). Writing the value does no drawing work at all: the drawn bar follows at
+// refresh(), which the window calls when it paints, so a caller can write it many thousand times
+// a second. It must not outlive that window, which owns the drawn bar.
+class ProgressBar final
 {
 public:
     static constexpr float Min = 0.0f;
     static constexpr float Max = 100.0f;
     static constexpr int StepsPerUnit = 1000;
 
-    explicit ProgressBar(QWidget* parent = nullptr);
+    explicit ProgressBar(QWidget& window);
+
+    ProgressBar(const ProgressBar&) = delete;
+    ProgressBar& operator=(const ProgressBar&) = delete;
 
     float Value() const noexcept { return m_value; }
     // Raises Error 380 "Invalid property value." for a value outside Min..Max (or NaN) and
@@ -24,6 +29,9 @@ public:
     // Brings the drawn bar up to the value; repaints at once when that moves it visibly.
     void refresh();
 
+    QProgressBar& drawn() const noexcept { return *m_drawn; }
+
 private:
+    QProgressBar* m_drawn; // owned by the window
     float m_value = Min;
 };

@@ -1,6 +1,7 @@
 #include "forms/frmSetting.h"
 
 #include "forms/AppIcon.h"
+#include "forms/RunGuard.h"
 #include "forms/Twips.h"
 #include "modules/MdlMain.h"
 #include "modules/MdlUtil.h"
@@ -21,13 +22,14 @@
 
 namespace {
 
-// Runs one click handler: nothing it raises crosses the Qt event boundary; an error goes to
-// the unhandled-error report, which ends the program. busy keeps a second press out meanwhile.
-template <typename Handler> void runClick(bool& busy, Handler&& handler)
+// Runs one click handler as a run of its own, or nothing while another is under way: nothing it
+// raises crosses the Qt event boundary; an error goes to the unhandled-error report, which ends
+// the program.
+template <typename Handler> void runClick(Handler&& handler)
 {
-    if (busy)
+    if (RunGuard::underWay())
         return;
-    busy = true;
+    const RunGuard run;
     try {
         handler();
     } catch (const Error& error) {
@@ -43,7 +45,6 @@ template <typename Handler> void runClick(bool& busy, Handler&& handler)
             Error(ErrorNumber::InternalError,
                   QCoreApplication::translate("frmSetting", "Internal error").toStdString()));
     }
-    busy = false;
 }
 
 QPushButton* makeButton(const QString& caption, const char* name, QWidget* parent)
@@ -93,12 +94,11 @@ frmSetting::frmSetting(QWidget* parent)
     setTabOrder(cmdOk, cmdCancel);
     txtFolderZEMO->setFocus();
 
-    connect(cmdOk, &QPushButton::clicked, this,
-            [this] { runClick(m_busy, [this] { cmdOk_Click(); }); });
+    connect(cmdOk, &QPushButton::clicked, this, [this] { runClick([this] { cmdOk_Click(); }); });
     connect(Command1, &QPushButton::clicked, this,
-            [this] { runClick(m_busy, [this] { Command1_Click(); }); });
+            [this] { runClick([this] { Command1_Click(); }); });
     connect(cmdCancel, &QPushButton::clicked, this,
-            [this] { runClick(m_busy, [this] { cmdCancel_Click(); }); });
+            [this] { runClick([this] { cmdCancel_Click(); }); });
 }
 
 void frmSetting::layOut()

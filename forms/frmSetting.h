@@ -30,8 +30,4 @@ private:
     QPushButton* Command1;
     QPushButton* cmdOk;
     QPushButton* cmdCancel;
-
-    // Set while a click handler runs: the message boxes of a run spin nested event loops, and
-    // no press that arrives there may start a second run inside the first.
-    bool m_busy = false;
 };

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QLabel>
+#include <QProgressBar>
 #include <QScreen>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -18,37 +19,41 @@ namespace {
 
 TEST(LoadingWindow, CaptionsNamesAndControls)
 {
-    const Loading window;
+    const Loading loading;
+    const QWidget& window = loading.window();
     EXPECT_EQ(window.objectName(), QStringLiteral("Loading"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Proses Update"));
-    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label1")), &window.label1());
-    EXPECT_EQ(window.findChild<ProgressBar*>(QStringLiteral("ProgressBar1")),
-              &window.progressBar1());
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label1")), &loading.label1());
+    EXPECT_EQ(window.findChild<QProgressBar*>(QStringLiteral("ProgressBar1")),
+              &loading.progressBar1().drawn());
 
-    EXPECT_EQ(window.label1().text(), QStringLiteral("Proses"));
-    const QFont font = window.label1().font();
+    EXPECT_EQ(loading.label1().text(), QStringLiteral("Proses"));
+    const QFont font = loading.label1().font();
     EXPECT_EQ(font.family(), QStringLiteral("MS Sans Serif"));
     EXPECT_EQ(font.styleHint(), QFont::SansSerif);
     EXPECT_EQ(font.pointSizeF(), 9.75);
     EXPECT_TRUE(font.bold());
 
-    EXPECT_EQ(window.progressBar1().orientation(), Qt::Horizontal);
-    EXPECT_EQ(window.progressBar1().Value(), 0.0f);
+    EXPECT_EQ(loading.progressBar1().drawn().orientation(), Qt::Horizontal);
+    EXPECT_EQ(loading.progressBar1().Value(), 0.0f);
 }
 
 // The layout's twips at 96 dpi, 15 to the pixel.
 TEST(LoadingWindow, GeometryInPixelsAt96Dpi)
 {
-    const Loading window;
+    const Loading loading;
+    const QWidget& window = loading.window();
     ASSERT_EQ(window.logicalDpiX(), 96);
-    EXPECT_EQ(window.size(), QSize(358, 70));                           // 5370 x 1050
-    EXPECT_EQ(window.label1().geometry(), QRect(8, 8, 137, 17));        // 120, 120, 2055, 255
-    EXPECT_EQ(window.progressBar1().geometry(), QRect(8, 32, 345, 25)); // 120, 480, 5175, 375
+    EXPECT_EQ(window.size(), QSize(358, 70));                     // 5370 x 1050
+    EXPECT_EQ(loading.label1().geometry(), QRect(8, 8, 137, 17)); // 120, 120, 2055, 255
+    EXPECT_EQ(loading.progressBar1().drawn().geometry(),
+              QRect(8, 32, 345, 25)); // 120, 480, 5175, 375
 }
 
 TEST(LoadingWindow, IsASizableTopLevelWindowWithMinimiseAndMaximise)
 {
-    const Loading window;
+    const Loading loading;
+    const QWidget& window = loading.window();
     EXPECT_TRUE(window.isWindow());
     EXPECT_EQ(window.parentWidget(), nullptr); // so it has its own taskbar entry
     EXPECT_EQ(window.windowType(), Qt::Window);
@@ -65,25 +70,27 @@ TEST(LoadingWindow, IsASizableTopLevelWindowWithMinimiseAndMaximise)
 
 TEST(LoadingWindow, ShowsCentredNonModalAndDrawn)
 {
-    Loading window;
-    window.progressBar1().SetValue(42.5f);
-    window.Show();
+    Loading loading;
+    const QWidget& window = loading.window();
+    const QProgressBar& drawn = loading.progressBar1().drawn();
+    loading.progressBar1().SetValue(42.5f);
+    loading.Show();
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.windowModality(), Qt::NonModal);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(window.progressBar1().value(), 42'500);
+    EXPECT_EQ(drawn.value(), 42'500);
 
     const QPoint offset =
         window.frameGeometry().center() - window.screen()->availableGeometry().center();
     EXPECT_LE(std::abs(offset.x()), 1) << offset.x();
     EXPECT_LE(std::abs(offset.y()), 1) << offset.y();
 
-    window.proses("0.6");
-    window.Hide();
+    loading.proses("0.6");
+    loading.Hide();
     EXPECT_FALSE(window.isVisible());
-    window.Show();
-    EXPECT_EQ(window.progressBar1().value(), 43'100); // shown again, it draws the value it has
-    window.Hide();
+    loading.Show();
+    EXPECT_EQ(drawn.value(), 43'100); // shown again, it draws the value it has
+    loading.Hide();
 }
 
 // Counts the events posted to it that have been delivered.
@@ -107,11 +114,12 @@ protected:
 TEST(LoadingWindow, RedrawsTheBarOncePerPaintIntervalOfWork)
 {
     Loading window;
+    const QProgressBar& drawn = window.progressBar1().drawn();
     QElapsedTimer sinceShown;
     sinceShown.start();
     window.Show();
     window.proses("1");
-    EXPECT_EQ(window.progressBar1().value(), 0); // drawn when shown, not per call
+    EXPECT_EQ(drawn.value(), 0); // drawn when shown, not per call
 
     // Well inside the interval, a look at the clock finds nothing to draw; a busy machine that
     // took longer proves nothing either way.
@@ -119,13 +127,13 @@ TEST(LoadingWindow, RedrawsTheBarOncePerPaintIntervalOfWork)
     for (int call = 1; call < Loading::ClockCheckCalls; ++call)
         window.proses("0");
     if (sinceShown.elapsed() < 25) {
-        EXPECT_EQ(window.progressBar1().value(), 0);
+        EXPECT_EQ(drawn.value(), 0);
     }
 
     QThread::msleep(40);
     for (int call = 0; call < Loading::ClockCheckCalls; ++call)
         window.proses("0");
-    EXPECT_EQ(window.progressBar1().value(), 1'000);
+    EXPECT_EQ(drawn.value(), 1'000);
     window.Hide();
 }
 
@@ -149,8 +157,7 @@ TEST(LoadingWindow, OneProgramWideInstanceBehindTheProgressWindow)
     Loading& window = Loading::instance();
     EXPECT_EQ(&Loading::instance(), &window);
     EXPECT_EQ(&progressWindow(), static_cast<ProgressWindow*>(&window));
-    EXPECT_EQ(window.objectName(), QStringLiteral("Loading"));
-    EXPECT_TRUE(window.paintingEnabled());
+    EXPECT_EQ(window.window().objectName(), QStringLiteral("Loading"));
     setProgressWindowProvider(nullptr);
 }
 

@@ -2,6 +2,8 @@
 
 #include "engine/Error.h"
 
+#include <QProgressBar>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -10,7 +12,8 @@ namespace {
 
 TEST(ProgressBar, TakesEveryValueFromMinToMaxIncluded)
 {
-    ProgressBar bar;
+    QWidget window;
+    ProgressBar bar(window);
     EXPECT_EQ(bar.Value(), 0.0f);
     for (const float value : {100.0f, 0.0f, 0.00167f, 99.70067f, 50.5f}) {
         bar.SetValue(value);
@@ -27,7 +30,8 @@ TEST(ProgressBar, RefusesAValueOutsideTheRangeAndKeepsItsOwn)
                              std::numeric_limits<float>::infinity(),
                              -std::numeric_limits<float>::infinity(),
                              std::numeric_limits<float>::quiet_NaN()};
-    ProgressBar bar;
+    QWidget window;
+    ProgressBar bar(window);
     bar.SetValue(42.5f);
     for (const float value : refused) {
         try {
@@ -43,21 +47,24 @@ TEST(ProgressBar, RefusesAValueOutsideTheRangeAndKeepsItsOwn)
 
 TEST(ProgressBar, DrawsFractionsOfAUnit)
 {
-    ProgressBar bar;
+    QWidget window;
+    ProgressBar bar(window);
+    const QProgressBar& drawn = bar.drawn();
+    EXPECT_EQ(drawn.parentWidget(), &window);
     bar.SetValue(99.6f);
     bar.refresh();
-    const int nearlyFull = bar.value();
+    const int nearlyFull = drawn.value();
     bar.SetValue(100.0f);
     bar.refresh();
-    EXPECT_EQ(bar.value(), bar.maximum());
-    EXPECT_LT(nearlyFull, bar.maximum());
-    EXPECT_EQ(nearlyFull, bar.maximum() / 1000 * 996);
+    EXPECT_EQ(drawn.value(), drawn.maximum());
+    EXPECT_LT(nearlyFull, drawn.maximum());
+    EXPECT_EQ(nearlyFull, drawn.maximum() / 1000 * 996);
 
     bar.SetValue(0.00167f);
     bar.refresh();
-    EXPECT_EQ(bar.value(), 2);  // a step of 0.00167 still moves the drawn bar
-    EXPECT_EQ(bar.minimum(), 0);
-    EXPECT_EQ(bar.orientation(), Qt::Horizontal);
+    EXPECT_EQ(drawn.value(), 2); // a step of 0.00167 still moves the drawn bar
+    EXPECT_EQ(drawn.minimum(), 0);
+    EXPECT_EQ(drawn.orientation(), Qt::Horizontal);
 }
 
 } // namespace

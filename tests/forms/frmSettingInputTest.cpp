@@ -1,6 +1,8 @@
 #include "tests/forms/frmSettingFixture.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -21,6 +23,27 @@ template <typename Start> int execWith(QObject& context, Start&& start)
     guard.start(30000);
     return QApplication::exec();
 }
+
+// The program's progress window, with an operator who presses Enter in the path box while the
+// table reloads: the key waits in the queue until something processes events.
+class EnterDuringReload final : public ProgressWindow
+{
+public:
+    explicit EnterDuringReload(QWidget& pathBox) : m_pathBox(pathBox) {}
+
+    void Show() override { Loading::instance().Show(); }
+    void proses(const std::string& Pars) override { Loading::instance().proses(Pars); }
+    void Hide() override
+    {
+        QCoreApplication::postEvent(
+            &m_pathBox,
+            new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")));
+        Loading::instance().Hide();
+    }
+
+private:
+    QWidget& m_pathBox;
+};
 
 } // namespace
 
@@ -87,4 +110,57 @@ TEST_F(frmSettingTest, TheCloseBoxEndsTheProgramLikeTutup)
 
     EXPECT_EQ(0, status);
     EXPECT_EQ(1, tutup.count());
+}
+
+// Only the run's own message box may take the operator's input while the run lasts: typing into
+// the dialog or closing it there would change or end what the run works on.
+TEST_F(frmSettingTest, DuringARunOnlyItsMessageBoxTakesInput)
+{
+    TempDir folder;
+    const std::string database = makeDatabase(folder);
+    writeDataFiles({"AA;Satu"}, {"IDAAA;Pelabuhan A"});
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QSignalSpy tutup(&button("cmdCancel"), &QPushButton::clicked);
+
+    std::vector<MessageBoxCall> shown;
+    int answered = 0;
+    setMessageBoxHandler([&](const MessageBoxCall& call) {
+        shown.push_back(call);
+        QTest::keyClicks(&txtFolderZEMO(), QStringLiteral("x"));
+        QTest::keyClick(&txtFolderZEMO(), Qt::Key_Escape);
+        dialog.close();
+        QDialog box;
+        box.setWindowModality(Qt::ApplicationModal);
+        auto* ok = new QPushButton(QStringLiteral("OK"), &box);
+        QObject::connect(ok, &QPushButton::clicked, &box, [&answered] { ++answered; });
+        box.show();
+        QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    pressOk(database);
+    setMessageBoxHandler(nullptr);
+
+    EXPECT_EQ(bothCompletions(), shown);
+    EXPECT_EQ(2, answered);
+    EXPECT_EQ(QString::fromStdString(database), txtFolderZEMO().text());
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(0, tutup.count());
+}
+
+// A key pressed during a reload must not start the next run once this one ends.
+TEST_F(frmSettingTest, EnterPressedDuringAReloadStartsNoSecondRun)
+{
+    TempDir folder;
+    const std::string database = makeDatabase(folder);
+    writeDataFiles({"AA;Satu"}, {"IDAAA;Pelabuhan A"});
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EnterDuringReload window(txtFolderZEMO());
+    setProgressWindowProvider([&window]() -> ProgressWindow& { return window; });
+
+    pressOk(database);
+    QCoreApplication::processEvents();
+    setProgressWindowProvider([]() -> ProgressWindow& { return Loading::instance(); });
+
+    EXPECT_EQ(bothCompletions(), boxes.calls());
 }

@@ -55,7 +55,7 @@ TEST_F(LocaleTest, FixedTextsAreTheSameInEveryLocale)
     EXPECT_EQ(QStringLiteral("..."), button("Command1").text());
     EXPECT_EQ(QStringLiteral("Ok"), button("cmdOk").text());
     EXPECT_EQ(QStringLiteral("Tutup"), button("cmdCancel").text());
-    EXPECT_EQ(QStringLiteral("Proses Update"), Loading::instance().windowTitle());
+    EXPECT_EQ(QStringLiteral("Proses Update"), Loading::instance().window().windowTitle());
     EXPECT_EQ(QStringLiteral("Proses"), Loading::instance().label1().text());
 
     TempDir folder;

@@ -6,11 +6,12 @@
 #include "modules/MdlMain.h"
 #include "modules/MdlUtil.h"
 #include "platform/ProgressWindow.h"
-#include "tests/support/Seams.h"
 #include "tests/support/Files.h"
+#include "tests/support/Seams.h"
 #include "tests/support/TempDir.h"
 #include "tools/DemoDatabase.h"
 
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -82,7 +83,7 @@ protected:
     Rows pelabuhan() const { return rows("TblPelabuhan"); }
 
     const std::vector<MessageBoxCall>& boxes() const { return m_boxes.calls(); }
-    static bool windowVisible() { return Loading::instance().isVisible(); }
+    static bool windowVisible() { return Loading::instance().window().isVisible(); }
 
     // The Error run raises; a failure of the test when it raises none.
     static Error errorOf(const std::function<void()>& run)

@@ -1,6 +1,10 @@
+#include "forms/RunGuard.h"
+
 #include "forms/Loading.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QInputMethodEvent>
@@ -14,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -30,9 +35,8 @@ protected:
     {
         if (event->type() >= QEvent::MouseButtonPress && event->type() <= QEvent::KeyRelease)
             received.insert(event->type());
-        else if (event->type() == QEvent::Wheel || event->type() == QEvent::ContextMenu
-                 || event->type() == QEvent::ShortcutOverride
-                 || event->type() == QEvent::InputMethod)
+        else if (event->type() == QEvent::Wheel || event->type() == QEvent::ContextMenu ||
+                 event->type() == QEvent::ShortcutOverride || event->type() == QEvent::InputMethod)
             received.insert(event->type());
         return QWidget::event(event);
     }
@@ -83,33 +87,48 @@ std::set<QEvent::Type> sendAll(QWidget& target)
     return sent;
 }
 
-class LoadingInput : public testing::Test
+// A run with the progress window in it, as the update run has: the window paints, and so
+// processes events, while the run lives.
+class RunGuardTest : public testing::Test
 {
 protected:
-    LoadingInput()
+    RunGuardTest()
     {
         other.resize(100, 100);
         other.setMouseTracking(true);
         other.show();
     }
 
+    void begin()
+    {
+        run.emplace();
+        loading.Show();
+    }
+
+    void end()
+    {
+        loading.Hide();
+        run.reset();
+    }
+
     Recorder other;
-    Loading window;
+    Loading loading;
+    std::optional<RunGuard> run;
 };
 
-TEST_F(LoadingInput, NothingReachesAnyWindowWhileShown)
+TEST_F(RunGuardTest, NothingReachesAnyWindowDuringARun)
 {
-    window.Show();
+    begin();
     sendAll(other);
     EXPECT_EQ(other.received, std::set<QEvent::Type>{});
-    window.proses("0.6");
-    window.Hide();
+    loading.proses("0.6");
+    end();
 
     const auto sent = sendAll(other);
     EXPECT_EQ(other.received, sent);
 }
 
-TEST_F(LoadingInput, ClicksAndKeysDoNothingWhileShown)
+TEST_F(RunGuardTest, ClicksAndKeysDoNothingDuringARun)
 {
     QPushButton button;
     QLineEdit text;
@@ -118,13 +137,13 @@ TEST_F(LoadingInput, ClicksAndKeysDoNothingWhileShown)
     int clicks = 0;
     QObject::connect(&button, &QPushButton::clicked, &button, [&clicks] { ++clicks; });
 
-    window.Show();
+    begin();
     QTest::mouseClick(&button, Qt::LeftButton);
     QTest::keyClicks(&text, QStringLiteral("abc"));
-    QTest::mouseClick(&window, Qt::LeftButton);
+    QTest::mouseClick(&loading.window(), Qt::LeftButton);
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(text.text(), QString());
-    window.Hide();
+    end();
 
     QTest::mouseClick(&button, Qt::LeftButton);
     QTest::keyClicks(&text, QStringLiteral("abc"));
@@ -132,9 +151,24 @@ TEST_F(LoadingInput, ClicksAndKeysDoNothingWhileShown)
     EXPECT_EQ(text.text(), QStringLiteral("abc"));
 }
 
-TEST_F(LoadingInput, AMessageBoxShownDuringTheRunStillAnswers)
+// Input still queued when the run ends would otherwise reach the dialog after it, and a key
+// typed during a reload could start the next one.
+TEST_F(RunGuardTest, InputQueuedDuringARunIsDroppedWhenItEnds)
 {
-    window.Show();
+    QLineEdit text;
+    text.show();
+    begin();
+    loading.Hide();
+    QCoreApplication::postEvent(
+        &text, new QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x")));
+    run.reset();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(text.text(), QString());
+}
+
+TEST_F(RunGuardTest, AMessageBoxShownDuringTheRunStillAnswers)
+{
+    begin();
     QDialog box;
     box.setWindowModality(Qt::ApplicationModal);
     auto* ok = new QPushButton(QStringLiteral("OK"), &box);
@@ -153,10 +187,34 @@ TEST_F(LoadingInput, AMessageBoxShownDuringTheRunStillAnswers)
     EXPECT_EQ(other.received, std::set<QEvent::Type>{});
 
     box.hide();
-    window.Hide();
+    end();
 }
 
-TEST_F(LoadingInput, AWindowModalBeforeTheRunIsHeldOffLikeAnyOther)
+// The file dialog of a browse is such a box, and its lists of folders and file types open as
+// windows of their own.
+TEST_F(RunGuardTest, AListOpenedFromTheMessageBoxStillAnswers)
+{
+    run.emplace();
+    QDialog box;
+    box.setWindowModality(Qt::ApplicationModal);
+    auto* types = new QComboBox(&box);
+    types->addItems({QStringLiteral("Backup File"), QStringLiteral("All Files")});
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    types->showPopup();
+    QWidget* list = types->view();
+    ASSERT_EQ(list->window(), QApplication::activePopupWidget());
+    ASSERT_NE(list->window(), &box);
+
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(types->currentIndex(), 1);
+
+    box.hide();
+    run.reset();
+}
+
+TEST_F(RunGuardTest, AWindowModalBeforeTheRunIsHeldOffLikeAnyOther)
 {
     QDialog dialog;
     dialog.setWindowModality(Qt::ApplicationModal);
@@ -165,33 +223,37 @@ TEST_F(LoadingInput, AWindowModalBeforeTheRunIsHeldOffLikeAnyOther)
     QObject::connect(ok, &QPushButton::clicked, &dialog, [&clicks] { ++clicks; });
     dialog.show();
 
-    window.Show();
+    begin();
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(clicks, 0);
-    window.Hide();
+    end();
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(LoadingInput, NoWindowClosesWhileShown)
+TEST_F(RunGuardTest, NoWindowClosesDuringARun)
 {
-    window.Show();
-    other.close();  // goes through the window system like the close button
-    window.close();
+    begin();
+    other.close(); // goes through the window system like the close button
+    loading.window().close();
     EXPECT_TRUE(other.isVisible());
-    EXPECT_TRUE(window.isVisible());
-    window.Hide();
+    EXPECT_TRUE(loading.window().isVisible());
+    end();
 
     other.close();
     EXPECT_FALSE(other.isVisible());
 }
 
-TEST_F(LoadingInput, InputFlowsAgainWhenAShownWindowIsDestroyed)
+TEST_F(RunGuardTest, OneRunAtATimeAndInputFlowsAgainWhenItEnds)
 {
+    EXPECT_FALSE(RunGuard::underWay());
     {
+        const RunGuard inner;
         Loading shown;
         shown.Show();
+        EXPECT_TRUE(RunGuard::underWay());
     }
+    EXPECT_FALSE(RunGuard::underWay());
     const auto sent = sendAll(other);
     EXPECT_EQ(other.received, sent);
 }

@@ -1,4 +1,4 @@
-#include "forms/InputBlocker.h"
+#include "forms/RunGuard.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -46,39 +46,60 @@ bool isOperatorInput(const QEvent& event)
     }
 }
 
-// Whether the object belongs to the active modal widget: one of its widgets, its window, or
-// an object (a shortcut, an action) owned by one of those.
-bool belongsToModal(const QObject* watched, const QWidget& modal)
+// Whether the object belongs to the window: one of its widgets, its window system window, or an
+// object (a shortcut, an action) owned by one of those.
+bool belongsTo(const QObject* watched, const QWidget& window)
 {
     for (const QObject* object = watched; object != nullptr; object = object->parent()) {
         if (object->isWidgetType())
-            return static_cast<const QWidget*>(object)->window() == &modal;
+            return static_cast<const QWidget*>(object)->window() == &window;
         if (object->isWindowType())
-            return object == modal.windowHandle();
+            return object == window.windowHandle();
     }
     return false;
 }
 
+const RunGuard* s_running = nullptr;
+
 } // namespace
 
-InputBlocker::InputBlocker() : m_modalBefore(QApplication::activeModalWidget())
+bool RunGuard::underWay() noexcept
 {
+    return s_running != nullptr;
+}
+
+RunGuard::RunGuard() : m_modalBefore(QApplication::activeModalWidget())
+{
+    Q_ASSERT(s_running == nullptr);
+    s_running = this;
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-InputBlocker::~InputBlocker()
+RunGuard::~RunGuard()
 {
-    if (QCoreApplication::instance() != nullptr)
+    if (QCoreApplication::instance() != nullptr) {
+        // Input that came in since the run last processed events is still queued: were it
+        // delivered after the run, a key pressed during it could start the next.
+        QCoreApplication::processEvents();
         QCoreApplication::instance()->removeEventFilter(this);
+    }
+    s_running = nullptr;
 }
 
-bool InputBlocker::eventFilter(QObject* watched, QEvent* event)
+bool RunGuard::eventFilter(QObject* watched, QEvent* event)
 {
     if (!isOperatorInput(*event))
         return false;
     const QWidget* modal = QApplication::activeModalWidget();
-    if (modal != nullptr && modal != m_modalBefore && belongsToModal(watched, *modal))
-        return false;
+    if (modal != nullptr && modal != m_modalBefore) {
+        if (belongsTo(watched, *modal))
+            return false;
+        // A combo box's list or a completer's is a window of its own, which only the modal
+        // widget can have opened: the operator's input reaches no other.
+        const QWidget* popup = QApplication::activePopupWidget();
+        if (popup != nullptr && belongsTo(watched, *popup))
+            return false;
+    }
     // Refused, so that the window system does not take the window for closed.
     if (event->type() == QEvent::Close)
         event->ignore();
