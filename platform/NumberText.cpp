@@ -17,11 +17,10 @@ namespace {
 // notation too: below 1E-04 (0.0001 stays plain, 0.00001 is "1E-05") and from 10^precision
 // up (1234567 stays plain as a single, 12345678 is "1.234568E+07"). Trailing zeros and a
 // trailing point are dropped by the general format itself.
-template <typename Number>
-std::string formatted(Number value, int precision)
+template <typename Number> std::string formatted(Number value, int precision)
 {
     if (value == 0)
-        return "0";  // no "-0"
+        return "0"; // no "-0"
     std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::general, precision);

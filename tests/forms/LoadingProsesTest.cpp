@@ -45,7 +45,7 @@ TEST_P(LoadingProses, SmallStepClimbsClampsToFullThenWraps)
     proses("0.00167");
     EXPECT_EQ(value(), 0.0f);
     proses("0.00167");
-    EXPECT_EQ(value(), 0.00167f);  // and the climb starts again
+    EXPECT_EQ(value(), 0.00167f); // and the climb starts again
 }
 
 TEST_P(LoadingProses, LargeStepStopsShortOfFull)
