@@ -4,7 +4,6 @@
 #include "engine/DatabaseFormat.h"
 #include "engine/JetErrors.h"
 
-
 #include <algorithm>
 #include <initializer_list>
 
@@ -33,6 +32,11 @@ bool isNeededPragma(const char* name, const char* argument)
     if (isOneOf(name, {"table_info", "index_list"}))
         return argument != nullptr;
     return isOneOf(name, {"schema_version"}) && argument == nullptr;
+}
+
+bool namesPasswordTable(const char* first, const char* second)
+{
+    return isOneOf(first, {format::PasswordTable}) || isOneOf(second, {format::PasswordTable});
 }
 
 bool isSchemaTable(const char* name)
@@ -66,7 +70,7 @@ int StatementGuard::authorize(void* guard, int action, const char* first, const 
     self.m_action = action;
     try { // nothing may leave a callback of SQLite's
         self.m_name = action == SQLITE_FUNCTION ? (second ? second : "") : (first ? first : "");
-        if (isOneOf(first, {format::PasswordTable}) || isOneOf(second, {format::PasswordTable}))
+        if (namesPasswordTable(first, second))
             self.m_name = format::PasswordTable;
     } catch (...) {
         self.m_name.clear();
@@ -76,7 +80,7 @@ int StatementGuard::authorize(void* guard, int action, const char* first, const 
 
 bool StatementGuard::allows(int action, const char* first, const char* second) const
 {
-    if (isOneOf(first, {format::PasswordTable}) || isOneOf(second, {format::PasswordTable}))
+    if (namesPasswordTable(first, second))
         return false;
     switch (action) {
     case SQLITE_SELECT:

@@ -35,9 +35,17 @@ const std::array<OldRow, 6> kOldRows = {{
     {kTblPelabuhan, "XXOLD", "Pelabuhan lama"},
 }};
 
-engine::Database openDatabase(const std::string& path)
+// The new database at path, open, with its tables made inside a transaction left open for the
+// caller to add to and commit: one open and one commit for the whole database.
+engine::Database beginReferenceDatabase(const std::string& path)
 {
-    return engine::Database::open(path, std::string(kDatabasePassword));
+    const std::string password(kDatabasePassword);
+    engine::CreateDatabase(path, password);
+    engine::Database database = engine::Database::open(path, password);
+    database.beginTransaction();
+    for (const ReferenceTable* table : kReferenceTables)
+        database.execute(createStatement(*table));
+    return database;
 }
 
 } // namespace
@@ -52,19 +60,12 @@ void insertRow(engine::Database& database, const ReferenceTable& table, std::str
 
 void createReferenceDatabase(const std::string& path)
 {
-    engine::CreateDatabase(path, std::string(kDatabasePassword));
-    engine::Database database = openDatabase(path);
-    database.beginTransaction();
-    for (const ReferenceTable* table : kReferenceTables)
-        database.execute(createStatement(*table));
-    database.commitTransaction();
+    beginReferenceDatabase(path).commitTransaction();
 }
 
 void createDemoDatabase(const std::string& path)
 {
-    createReferenceDatabase(path);
-    engine::Database database = openDatabase(path);
-    database.beginTransaction();
+    engine::Database database = beginReferenceDatabase(path);
     for (const OldRow& row : kOldRows)
         insertRow(database, row.table, row.code, row.description);
     database.commitTransaction();
