@@ -2,6 +2,7 @@
 
 #include "forms/Loading.h"
 #include "modules/MdlMain.h"
+#include "modules/MdlUtil.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/ProgressWindow.h"
@@ -39,7 +40,7 @@ double OursReload::run(const std::string& databasePath, const ReferenceTable& ta
                                  (m_prompts.empty() ? std::string("?") : m_prompts.back()));
 
     const auto start = std::chrono::steady_clock::now();
-    table.update();
+    ReloadTable(table);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
 
     cnDatabase().Close();

@@ -1,5 +1,6 @@
 #include "engine/Database.h"
 
+#include "engine/AsciiCase.h"
 #include "engine/ConnectionText.h"
 #include "engine/DatabaseFormat.h"
 #include "engine/Error.h"
@@ -40,11 +41,6 @@ PasswordHash readPasswordHash(sqlite3* db, const std::string& path)
             throw jet::unrecognizedFormat(path);
         throw jet::fromSqlite(error, path, {});
     }
-}
-
-std::string transactionLevel(int depth)
-{
-    return quoteName("tandera_level_" + std::to_string(depth));
 }
 
 } // namespace
@@ -93,108 +89,98 @@ Database Database::open(const std::string& path, const std::string& password,
     }
     // Before anything is written: a damaged or foreign file is refused as it stands.
     checkDatabaseContents(db.get(), path);
-    auto impl = std::make_unique<Impl>(std::move(db), path);
-    impl->guard.install(impl->db.get());
-    return Database(std::move(impl));
+    return Database(std::make_unique<Impl>(std::move(db), path));
 }
 
 std::int64_t Database::execute(std::string_view sql)
 {
     Session& session = *m_impl;
-    JetLexer lexer(sql);
-    const Token first = lexer.next();
-    try {
-        if (isKeyword(first, "INSERT"))
-            return runInsert(session, lexer);
-        if (isKeyword(first, "DELETE"))
-            return runDelete(session, lexer);
-        if (isKeyword(first, "ALTER"))
-            return runAlterTable(session, lexer);
-        if (isKeyword(first, "CREATE"))
-            return runCreate(session, lexer);
-        if (isKeyword(first, "DROP"))
-            return runDrop(session, lexer);
-        if (isKeyword(first, "SELECT")) {
-            runSelect(session, sql);
-            return 0;
-        }
-    } catch (const SqliteError& error) {
-        throw jet::fromSqlite(error, session.path, {});
+    // Outside a transaction another connection may change a table between two statements.
+    if (!session.inTransaction)
+        session.catalog.invalidate();
+    ReadStatement& statement = session.statement;
+    readStatement(sql, statement);
+    switch (statement.kind) {
+    case ReadStatement::Kind::Insert:
+        return runInsert(session, statement);
+    case ReadStatement::Kind::Delete:
+        return runDelete(session, statement);
+    case ReadStatement::Kind::AlterToMemo:
+        return runAlterToMemo(session, statement);
     }
-    throw jet::invalidStatement();
+    return 0;
 }
 
-std::vector<Row> Database::query(std::string_view sql)
+void Database::createTable(const TableDefinition& definition)
 {
-    return runSelect(*m_impl, sql);
+    Session& session = *m_impl;
+    session.catalog.invalidate();
+    try {
+        if (equalsIgnoringAsciiCase(definition.name, format::PasswordTable) ||
+            session.catalog.find(definition.name))
+            throw jet::tableExists(definition.name);
+        execSql(session.db.get(), createTableSql(definition, definition.name).c_str());
+    } catch (const SqliteError& error) {
+        throw jet::fromSqlite(error, session.path, definition.name);
+    }
+    session.catalog.invalidate();
 }
 
 void Database::beginTransaction()
 {
     Session& session = *m_impl;
-    sqlite3* db = session.db.get();
-    if (sqlite3_get_autocommit(db))
-        session.transactionDepth = 0;
+    if (inTransaction())
+        throw jet::transactionExists();
+    // Nothing looked up before may still hold once the file is ours again.
+    session.catalog.invalidate();
     try {
         // EXCLUSIVE waits, for the busy time at most, until readers have let go too: a reload
         // then has the file to itself before its first delete, or fails here as "in use". With
         // a reader still on, every insert ran and the commit failed after the wait, the page
         // cache growing past its cap meanwhile since nothing could be spilled.
-        execSql(db, session.transactionDepth == 0
-                        ? "BEGIN EXCLUSIVE"
-                        : ("SAVEPOINT " + transactionLevel(session.transactionDepth)).c_str());
+        execSql(session.db.get(), "BEGIN EXCLUSIVE");
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, session.path, {});
     }
-    ++session.transactionDepth;
+    session.inTransaction = true;
 }
 
 void Database::commitTransaction()
 {
     Session& session = *m_impl;
     if (!inTransaction()) {
-        session.transactionDepth = 0;
+        session.inTransaction = false;
         throw jet::noTransaction();
     }
-    sqlite3* db = session.db.get();
     try {
-        execSql(db, session.transactionDepth == 1
-                        ? "COMMIT"
-                        : ("RELEASE " + transactionLevel(session.transactionDepth - 1)).c_str());
+        execSql(session.db.get(), "COMMIT");
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, session.path, {});
     }
-    --session.transactionDepth;
+    session.inTransaction = false;
 }
 
 void Database::rollbackTransaction()
 {
     Session& session = *m_impl;
     if (!inTransaction()) {
-        session.transactionDepth = 0;
+        session.inTransaction = false;
         throw jet::noTransaction();
     }
-    sqlite3* db = session.db.get();
-    // Table shapes may go back too: whatever the catalog knows may be stale.
+    // Table shapes go back too.
     session.catalog.invalidate();
+    session.inTransaction = false;
     try {
-        if (session.transactionDepth == 1) {
-            execSql(db, "ROLLBACK");
-        } else {
-            const std::string level = transactionLevel(session.transactionDepth - 1);
-            execSql(db, ("ROLLBACK TO " + level).c_str());
-            execSql(db, ("RELEASE " + level).c_str());
-        }
+        execSql(session.db.get(), "ROLLBACK");
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, session.path, {});
     }
-    --session.transactionDepth;
 }
 
 bool Database::inTransaction() const
 {
     // SQLite ends a transaction on its own after some failures (a full disk, for one).
-    return m_impl->transactionDepth > 0 && !sqlite3_get_autocommit(m_impl->db.get());
+    return m_impl->inTransaction && !sqlite3_get_autocommit(m_impl->db.get());
 }
 
 const std::string& Database::path() const

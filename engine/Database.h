@@ -1,19 +1,16 @@
 #pragma once
 
+#include "engine/TableDefinition.h"
+
 #include <chrono>
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace engine {
 
-// One row of a SELECT: each value as UTF-8 text, or nullopt for NULL.
-using Row = std::vector<std::optional<std::string>>;
-
-// An open database file of ours, speaking the Jet SQL dialect the program sends.
+// An open database file of ours, running the three Jet statements the program sends.
 // Every failure is an Error (engine/Error.h) whose description names the file, table or value.
 class Database
 {
@@ -38,21 +35,24 @@ public:
     Database& operator=(Database&&) noexcept;
     ~Database();
 
-    // Executes one Jet statement (INSERT INTO, DELETE, ALTER TABLE ... ALTER COLUMN, CREATE
-    // TABLE, CREATE [UNIQUE] INDEX, DROP TABLE, DROP INDEX, SELECT); returns the number of rows
-    // it affected (0 for DDL and SELECT). Raises syntax, missing table, value count, field size,
-    // duplicate key and in-use errors as the Jet provider numbers them, and "Undefined function"
-    // for a function outside the dialect; a failed statement changes nothing.
+    // Executes one of "DELETE FROM t", "ALTER TABLE t ALTER [COLUMN] c MEMO" and "INSERT INTO t
+    // VALUES ('...', ...)" (see StatementReader.h for the spelling); returns the number of rows
+    // it affected. Any other text raises the syntax error quoting it, and reaches SQLite in no
+    // form. Raises missing table or field, value count, field size, type, duplicate key, required
+    // field and in-use errors as the Jet provider numbers them; a failed statement changes
+    // nothing. The password table is a table that does not exist.
     std::int64_t execute(std::string_view sql);
 
-    // Runs a SELECT (for tests and tools) and returns its rows; raises as execute does.
-    std::vector<Row> query(std::string_view sql);
+    // Makes the table definition describes (for tools and tests); raises "already exists" when
+    // a table of that name, in any letter case, is there.
+    void createTable(const TableDefinition& definition);
 
-    // Transactions nest; a rollback undoes rows and table shapes alike. Commit or rollback
-    // without a transaction raises "No transaction is active.". The outermost begin takes the
-    // file for this connection alone, waiting up to the busy time for other connections
-    // (readers too) to let go, and raises the in-use error when they do not. A commit that has
-    // returned is on disk; one that fails for a full disk raises an error saying so.
+    // One transaction at a time: a begin inside one raises its own error, and commit or rollback
+    // without one raises "No transaction is active.". A rollback undoes rows and table shapes
+    // alike. The begin takes the file for this connection alone, waiting up to the busy time for
+    // other connections (readers too) to let go, and raises the in-use error when they do not.
+    // A commit that has returned is on disk; one that fails for a full disk raises an error
+    // saying so.
     void beginTransaction();
     void commitTransaction();
     void rollbackTransaction();

@@ -27,13 +27,13 @@ inline constexpr std::int32_t ConnectionUnusable = 3709; // adErrInvalidConnecti
 
 // The Jet OLE DB provider's HRESULTs, as signed 32-bit values. E_FAIL is its general failure:
 // file not found, unrecognised format, duplicate key, and the like.
-inline constexpr std::int32_t ProviderFailure = -2147467259;  // 0x80004005 E_FAIL
-inline constexpr std::int32_t InvalidPassword = -2147217843;  // 0x80040E4D DB_SEC_E_AUTH_FAILED
-inline constexpr std::int32_t SyntaxError = -2147217900;      // 0x80040E14 DB_E_ERRORSINCOMMAND
-inline constexpr std::int32_t TableNotFound = -2147217865;    // 0x80040E37 DB_E_NOTABLE
-inline constexpr std::int32_t FieldTooSmall = -2147217887;    // 0x80040E21 DB_E_ERRORSOCCURRED
-inline constexpr std::int32_t TypeMismatch = -2147217913;     // 0x80040E07 DB_E_CANTCONVERTVALUE
-inline constexpr std::int32_t NoReadPermission = -2147217911; // 0x80040E09 DB_E_PERMISSIONDENIED
-inline constexpr std::int32_t NoTransaction = -2147168242;    // 0x8004D00E XACT_E_NOTRANSACTION
+inline constexpr std::int32_t ProviderFailure = -2147467259;   // 0x80004005 E_FAIL
+inline constexpr std::int32_t InvalidPassword = -2147217843;   // 0x80040E4D DB_SEC_E_AUTH_FAILED
+inline constexpr std::int32_t SyntaxError = -2147217900;       // 0x80040E14 DB_E_ERRORSINCOMMAND
+inline constexpr std::int32_t TableNotFound = -2147217865;     // 0x80040E37 DB_E_NOTABLE
+inline constexpr std::int32_t FieldTooSmall = -2147217887;     // 0x80040E21 DB_E_ERRORSOCCURRED
+inline constexpr std::int32_t TypeMismatch = -2147217913;      // 0x80040E07 DB_E_CANTCONVERTVALUE
+inline constexpr std::int32_t NoTransaction = -2147168242;     // 0x8004D00E XACT_E_NOTRANSACTION
+inline constexpr std::int32_t TransactionExists = -2147168237; // 0x8004D013 XACT_E_XTIONEXISTS
 
 } // namespace ErrorNumber

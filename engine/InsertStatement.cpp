@@ -2,180 +2,65 @@
 
 #include "engine/JetErrors.h"
 
-#include <charconv>
-#include <cmath>
-
 namespace engine {
 
 namespace {
 
-constexpr std::string_view Kind = "INSERT INTO";
-
-// INSERT INTO t [(c, ...)] VALUES (literal, ...): the tokens land in scratch.
-void parse(JetLexer& lexer, InsertScratch& scratch, Token& table)
+Statement& preparedInsert(sqlite3* db, TableInfo& table)
 {
-    scratch.columns.clear();
-    scratch.values.clear();
-    scratch.negative.clear();
-    if (!isKeyword(lexer.next(), "INTO"))
-        throw jet::syntaxError(Kind);
-    table = lexer.next();
-    if (!isIdentifier(table))
-        throw jet::syntaxError(Kind);
-    Token token = lexer.next();
-    if (isSymbol(token, '(')) {
-        do {
-            const Token column = lexer.next();
-            if (!isIdentifier(column))
-                throw jet::syntaxError(Kind);
-            scratch.columns.push_back(column);
-            token = lexer.next();
-        } while (isSymbol(token, ','));
-        if (!isSymbol(token, ')'))
-            throw jet::syntaxError(Kind);
-        token = lexer.next();
+    if (!table.insert.valid()) {
+        std::string sql = "INSERT INTO " + quoteName(table.definition.name) + " VALUES (";
+        for (std::size_t i = 1; i <= table.definition.columns.size(); ++i)
+            sql += (i > 1 ? ", ?" : "?") + std::to_string(i);
+        table.insert = Statement(db, sql + ")");
     }
-    if (!isKeyword(token, "VALUES") || !isSymbol(lexer.next(), '('))
-        throw jet::syntaxError(Kind);
-    do {
-        Token value = lexer.next();
-        bool negative = false;
-        if (isSymbol(value, '-') || isSymbol(value, '+')) {
-            negative = value.text[0] == '-';
-            value = lexer.next();
-            if (value.kind != TokenKind::Number)
-                throw jet::syntaxError(Kind);
-        } else if (value.kind != TokenKind::String && value.kind != TokenKind::Number &&
-                   !isKeyword(value, "NULL")) {
-            throw jet::syntaxError(Kind);
-        }
-        scratch.values.push_back(value);
-        scratch.negative.push_back(negative);
-        token = lexer.next();
-    } while (isSymbol(token, ','));
-    if (!isSymbol(token, ')'))
-        throw jet::syntaxError(Kind);
-    expectStatementEnd(lexer);
+    return table.insert;
 }
 
-// The target column of each value, checking names and counts.
-void resolveTargets(const TableDefinition& table, InsertScratch& scratch)
+// Checks literal against its column and binds it as parameter i + 1. The text bound must
+// outlive the step: the literal views the statement text, and decoded lives in the session.
+void bindValue(Statement& insert, const TableDefinition& table, std::size_t i,
+               std::string_view literal, std::string& decoded)
 {
-    scratch.targets.clear();
-    const std::size_t destinations =
-        scratch.columns.empty() ? table.columns.size() : scratch.columns.size();
-    if (scratch.columns.empty()) {
-        for (std::size_t i = 0; i < destinations; ++i)
-            scratch.targets.push_back(i);
-    } else {
-        for (const Token& name : scratch.columns) {
-            const auto index = table.findColumn(name.text);
-            if (!index)
-                throw jet::unknownInsertField(name.text);
-            for (const std::size_t earlier : scratch.targets) {
-                if (earlier == *index)
-                    throw jet::syntaxError(Kind);
-            }
-            scratch.targets.push_back(*index);
-        }
+    const Column& column = table.columns[i];
+    if (column.type.kind == ColumnType::Kind::Number)
+        throw jet::typeMismatch(table.name, column.name);
+    std::string_view text = literal;
+    if (literal.find('\'') != std::string_view::npos) {
+        decodeLiteral(literal, decoded);
+        text = decoded;
     }
-    if (scratch.values.size() != destinations)
-        throw jet::valueCountMismatch();
-}
-
-std::optional<std::int64_t> parseInteger(std::string_view text)
-{
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    std::int64_t value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
-// Checks value i against its column of table and binds it as parameter i + 1.
-void bindValue(Statement& statement, InsertScratch& scratch, std::string_view table,
-               const Column& column, std::size_t i)
-{
-    const Token& value = scratch.values[i];
-    const int parameter = static_cast<int>(i) + 1;
-    if (value.kind == TokenKind::Word) { // NULL
-        statement.bindNull(parameter);
-        return;
-    }
-    std::string_view text = value.text;
-    if (value.kind == TokenKind::String && value.escaped) {
-        decodeString(value, scratch.decoded[i]);
-        text = scratch.decoded[i];
-    } else if (value.kind == TokenKind::Number && scratch.negative[i]) {
-        scratch.decoded[i].assign("-").append(value.text);
-        text = scratch.decoded[i];
-    }
-    if (column.type.kind == ColumnType::Kind::Long) {
-        if (const auto integer = parseInteger(text)) {
-            statement.bindInt64(parameter, *integer);
-            return;
-        }
-        double number = 0;
-        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
-        if (value.kind != TokenKind::Number || ec != std::errc() ||
-            end != text.data() + text.size())
-            throw jet::typeMismatch();
-        statement.bindInt64(parameter, std::llround(number));
-        return;
-    }
-    if (!column.type.fits(countCharacters(text)))
-        throw jet::fieldTooSmall(table, column.name, column.type.size);
-    statement.bindTextView(parameter, text);
-}
-
-Statement& preparedInsert(sqlite3* db, TableInfo& table, const std::vector<std::size_t>& targets)
-{
-    for (CachedInsert& cached : table.inserts) {
-        if (cached.columns == targets)
-            return cached.statement;
-    }
-    std::string sql = "INSERT INTO " + quoteName(table.definition.name) + " (";
-    std::string parameters;
-    for (std::size_t i = 0; i < targets.size(); ++i) {
-        sql += (i > 0 ? ", " : "") + quoteName(table.definition.columns[targets[i]].name);
-        parameters += i > 0 ? ", ?" : "?";
-    }
-    sql += ") VALUES (" + parameters + ")";
-    table.inserts.push_back(CachedInsert{targets, Statement(db, sql)});
-    return table.inserts.back().statement;
+    // Bytes are never fewer than characters: only a text longer in bytes needs counting.
+    if (column.type.kind == ColumnType::Kind::Text &&
+        text.size() > static_cast<std::size_t>(column.type.size) &&
+        countCharacters(text) > static_cast<std::size_t>(column.type.size))
+        throw jet::fieldTooSmall(table.name, column.name, column.type.size);
+    insert.bindTextView(static_cast<int>(i) + 1, text);
 }
 
 } // namespace
 
-std::int64_t runInsert(Session& session, JetLexer& lexer)
+std::int64_t runInsert(Session& session, const ReadStatement& statement)
 {
-    InsertScratch& scratch = session.insert;
-    Token tableName;
-    parse(lexer, scratch, tableName);
-    TableInfo& table = requireTable(session, tableName);
-    resolveTargets(table.definition, scratch);
-    if (scratch.decoded.size() < scratch.values.size())
-        scratch.decoded.resize(scratch.values.size());
+    TableInfo& table = requireTable(session, statement.table);
+    const TableDefinition& definition = table.definition;
+    if (statement.values.size() != definition.columns.size())
+        throw jet::valueCountMismatch();
+    if (session.decoded.size() < statement.values.size())
+        session.decoded.resize(statement.values.size());
     try {
-        Statement& statement = preparedInsert(session.db.get(), table, scratch.targets);
+        Statement& insert = preparedInsert(session.db.get(), table);
         struct ResetOnExit
         {
             Statement& statement;
             ~ResetOnExit() { statement.reset(); }
-        } resetOnExit{statement};
-        for (std::size_t i = 0; i < scratch.values.size(); ++i)
-            bindValue(statement, scratch, table.definition.name,
-                      table.definition.columns[scratch.targets[i]], i);
-        statement.step();
+        } resetOnExit{insert};
+        for (std::size_t i = 0; i < statement.values.size(); ++i)
+            bindValue(insert, definition, i, statement.values[i], session.decoded[i]);
+        insert.step();
         return sqlite3_changes64(session.db.get());
     } catch (const SqliteError& error) {
-        throw jet::fromSqlite(error, session.path, table.definition.name);
+        throw jet::fromSqlite(error, session.path, definition.name);
     }
 }
 

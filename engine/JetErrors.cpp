@@ -95,28 +95,25 @@ Error cannotCreate(std::string_view path, std::string_view reason)
                      .arg(q(path), q(reason)));
 }
 
-Error syntaxError(std::string_view kind)
+Error syntaxError(std::string_view statement)
 {
+    // The first characters are enough to tell which statement it was, and keep the message short.
+    constexpr std::size_t Shown = 40;
+    std::size_t characters = 0;
+    std::size_t cut = 0;
+    while (cut < statement.size() &&
+           (characters < Shown || (static_cast<unsigned char>(statement[cut]) & 0xC0) == 0x80)) {
+        if ((static_cast<unsigned char>(statement[cut]) & 0xC0) != 0x80)
+            ++characters;
+        ++cut;
+    }
+    QString shown = q(statement.substr(0, cut));
+    if (cut < statement.size())
+        shown += QStringLiteral("...");
     return error(
         ErrorNumber::SyntaxError,
-        QCoreApplication::translate("Engine", "Syntax error in %1 statement.").arg(q(kind)));
+        QCoreApplication::translate("Engine", "Syntax error in the statement '%1'.").arg(shown));
 }
-
-Error invalidStatement()
-{
-    return error(ErrorNumber::SyntaxError,
-                 QCoreApplication::translate("Engine",
-                                             "Invalid SQL statement; expected 'DELETE', 'INSERT', "
-                                             "'PROCEDURE', 'SELECT', or 'UPDATE'."));
-}
-
-Error charactersAfterEnd()
-{
-    return error(
-        ErrorNumber::SyntaxError,
-        QCoreApplication::translate("Engine", "Characters found after end of SQL statement."));
-}
-
 Error tableNotFound(std::string_view name)
 {
     return error(ErrorNumber::TableNotFound,
@@ -128,27 +125,6 @@ Error tableExists(std::string_view name)
 {
     return error(ErrorNumber::SyntaxError,
                  QCoreApplication::translate("Engine", "Table '%1' already exists.").arg(q(name)));
-}
-
-Error fieldExists(std::string_view column, std::string_view table)
-{
-    return error(ErrorNumber::SyntaxError,
-                 QCoreApplication::translate("Engine", "Field '%1' already exists in table '%2'.")
-                     .arg(q(column), q(table)));
-}
-
-Error indexNotFound(std::string_view index, std::string_view table)
-{
-    return error(ErrorNumber::ProviderFailure,
-                 QCoreApplication::translate("Engine", "Index '%1' does not exist on table '%2'.")
-                     .arg(q(index), q(table)));
-}
-
-Error undefinedFunction(std::string_view name)
-{
-    return error(ErrorNumber::SyntaxError,
-                 QCoreApplication::translate("Engine", "Undefined function '%1' in expression.")
-                     .arg(q(name)));
 }
 
 Error foreignObject(std::string_view path, ForeignObject kind, std::string_view name)
@@ -187,16 +163,6 @@ Error fieldNotFound(std::string_view column, std::string_view table)
                      .arg(q(column), q(table)));
 }
 
-Error unknownInsertField(std::string_view column)
-{
-    return error(ErrorNumber::SyntaxError,
-                 QCoreApplication::translate(
-                     "Engine", "The INSERT INTO statement contains the following unknown field "
-                               "name: '%1'. Make sure you have typed the name correctly, and try "
-                               "the operation again.")
-                     .arg(q(column)));
-}
-
 Error valueCountMismatch()
 {
     return error(ErrorNumber::SyntaxError,
@@ -215,13 +181,14 @@ Error fieldTooSmall(std::string_view table, std::string_view column, int size)
                      .arg(size));
 }
 
-Error typeMismatch()
+Error typeMismatch(std::string_view table, std::string_view column)
 {
-    return error(
-        ErrorNumber::TypeMismatch,
-        QCoreApplication::translate("Engine", "Data type mismatch in criteria expression."));
+    return error(ErrorNumber::TypeMismatch,
+                 QCoreApplication::translate(
+                     "Engine", "Data type mismatch: the field '%1' of table '%2' holds numbers, "
+                               "and the value given is text.")
+                     .arg(q(column), q(table)));
 }
-
 Error duplicateKey(std::string_view table)
 {
     return error(ErrorNumber::ProviderFailure,
@@ -238,6 +205,13 @@ Error noTransaction()
 {
     return error(ErrorNumber::NoTransaction,
                  QCoreApplication::translate("Engine", "No transaction is active."));
+}
+
+Error transactionExists()
+{
+    return error(ErrorNumber::TransactionExists,
+                 QCoreApplication::translate(
+                     "Engine", "Only one transaction can be active on this connection."));
 }
 
 Error fromSqlite(const SqliteError& sqliteError, std::string_view path, std::string_view table)
@@ -272,11 +246,6 @@ Error fromSqlite(const SqliteError& sqliteError, std::string_view path, std::str
     case SQLITE_READONLY:
     case SQLITE_CANTOPEN:
         return noPermission(path);
-    case SQLITE_AUTH: // only the password table is out of bounds
-        return error(ErrorNumber::NoReadPermission,
-                     QCoreApplication::translate(
-                         "Engine", "Record(s) cannot be read; no read permission on '%1'.")
-                         .arg(q(format::PasswordTable)));
     case SQLITE_CORRUPT:
         return error(
             ErrorNumber::ProviderFailure,

@@ -32,23 +32,20 @@ enum class ForeignObject
 };
 Error foreignObject(std::string_view path, ForeignObject kind, std::string_view name);
 
-// kind is the statement's kind as Jet names it: "INSERT INTO", "DELETE", "ALTER TABLE", ...
-Error syntaxError(std::string_view kind);
-Error invalidStatement();
-Error charactersAfterEnd();
+// A statement the engine does not run, quoted by its first characters.
+Error syntaxError(std::string_view statement);
 Error tableNotFound(std::string_view name);
 Error tableExists(std::string_view name);
 Error fieldNotFound(std::string_view column, std::string_view table);
-Error fieldExists(std::string_view column, std::string_view table);
-Error indexNotFound(std::string_view index, std::string_view table);
-Error undefinedFunction(std::string_view name);
-Error unknownInsertField(std::string_view column);
 Error valueCountMismatch();
 // A text of more than size characters for column of table.
 Error fieldTooSmall(std::string_view table, std::string_view column, int size);
-Error typeMismatch();
+// A text value for column of table, which holds numbers.
+Error typeMismatch(std::string_view table, std::string_view column);
 Error duplicateKey(std::string_view table);
 Error noTransaction();
+// A begin while a transaction is already open.
+Error transactionExists();
 
 // A SQLite failure in a statement on table (empty when none) of the database at path.
 Error fromSqlite(const SqliteError& error, std::string_view path, std::string_view table);

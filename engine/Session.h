@@ -1,25 +1,13 @@
 #pragma once
 
-#include "engine/JetLexer.h"
 #include "engine/Sqlite.h"
-#include "engine/StatementGuard.h"
+#include "engine/StatementReader.h"
 #include "engine/TableCatalog.h"
 
 #include <string>
 #include <vector>
 
 namespace engine {
-
-// Buffers the insert path reuses from one statement to the next, so that a long run of INSERTs
-// allocates nothing once they have grown to the widest row.
-struct InsertScratch
-{
-    std::vector<Token> columns;
-    std::vector<Token> values;
-    std::vector<bool> negative;
-    std::vector<std::size_t> targets;
-    std::vector<std::string> decoded;
-};
 
 // One open database: the SQLite connection and what the engine keeps beside it.
 struct Session
@@ -32,9 +20,11 @@ struct Session
     SqliteHandle db; // first, so it outlives every statement below
     std::string path;
     TableCatalog catalog;
-    InsertScratch insert;
-    int transactionDepth = 0;
-    StatementGuard guard;
+    bool inTransaction = false; // begun by us; SQLite may have ended it on its own since
+    // Reused from one statement to the next, so a long run of inserts allocates nothing once
+    // they have grown to the widest row.
+    ReadStatement statement;
+    std::vector<std::string> decoded;
 };
 
 } // namespace engine

@@ -49,7 +49,6 @@ bool Statement::step()
 void Statement::reset() noexcept
 {
     sqlite3_reset(m_stmt.get());
-    sqlite3_clear_bindings(m_stmt.get());
 }
 
 void Statement::checkBind(int rc) const

@@ -1,30 +1,20 @@
 #pragma once
 
-#include "engine/Database.h"
-#include "engine/JetLexer.h"
 #include "engine/Session.h"
+#include "engine/StatementReader.h"
 
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
-// The Jet statements, one runner each. A runner gets the lexer just past the statement's first
-// keyword, and returns the count of rows it affected; failures are Errors.
+// The three Jet statements, one runner each; each returns the count of rows it affected and
+// raises Errors.
 namespace engine {
 
-std::int64_t runInsert(Session& session, JetLexer& lexer);
-std::int64_t runDelete(Session& session, JetLexer& lexer);
-std::int64_t runAlterTable(Session& session, JetLexer& lexer);
-std::int64_t runCreate(Session& session, JetLexer& lexer);
-std::int64_t runDrop(Session& session, JetLexer& lexer);
+std::int64_t runInsert(Session& session, const ReadStatement& statement);
+std::int64_t runDelete(Session& session, const ReadStatement& statement);
+std::int64_t runAlterToMemo(Session& session, const ReadStatement& statement);
 
-// A SELECT handed to SQLite as it stands.
-std::vector<Row> runSelect(Session& session, std::string_view sql);
-
-// After the last token of a statement: an optional ";", then nothing.
-void expectStatementEnd(JetLexer& lexer);
-
-// Loads the table named by token or raises "Cannot find the input table or query".
-TableInfo& requireTable(Session& session, const Token& name);
+// Loads the table named name or raises "Cannot find the input table or query".
+TableInfo& requireTable(Session& session, std::string_view name);
 
 } // namespace engine

@@ -7,7 +7,6 @@ namespace engine {
 
 TableInfo* TableCatalog::find(std::string_view name)
 {
-    checkSchemaVersion();
     for (const auto& table : m_tables) {
         if (equalsIgnoringAsciiCase(table->definition.name, name))
             return table.get();
@@ -19,26 +18,6 @@ TableInfo* TableCatalog::find(std::string_view name)
         return nullptr;
     m_tables.push_back(std::move(loaded));
     return m_tables.back().get();
-}
-
-void TableCatalog::invalidate() noexcept
-{
-    m_tables.clear();
-    m_version = -1;
-}
-
-void TableCatalog::checkSchemaVersion()
-{
-    if (!m_schemaVersion.valid())
-        m_schemaVersion = Statement(m_db, "PRAGMA schema_version");
-    std::int64_t version = -1;
-    if (m_schemaVersion.step())
-        version = m_schemaVersion.columnInt64(0);
-    m_schemaVersion.reset();
-    if (version != m_version) {
-        m_tables.clear();
-        m_version = version;
-    }
 }
 
 std::unique_ptr<TableInfo> TableCatalog::load(std::string_view name)
@@ -63,9 +42,7 @@ std::unique_ptr<TableInfo> TableCatalog::load(std::string_view name)
     while (columns.step()) {
         Column column;
         column.name = columns.columnText(0).value_or(std::string());
-        // A type we did not write takes any value, as a memo does.
-        column.type = fromSqliteDeclaration(columns.columnText(1).value_or(std::string()))
-                          .value_or(ColumnType{ColumnType::Kind::Memo, 0});
+        column.type = fromSqliteDeclaration(columns.columnText(1).value_or(std::string()));
         column.notNull = columns.columnInt64(2) != 0;
         column.keyPosition = static_cast<int>(columns.columnInt64(3));
         table->definition.columns.push_back(std::move(column));

@@ -1,5 +1,6 @@
 #include "engine/TableRebuild.h"
 
+#include "engine/ReplayGuard.h"
 #include "engine/Savepoint.h"
 #include "engine/Sqlite.h"
 
@@ -33,8 +34,11 @@ void rebuildTable(sqlite3* db, const TableDefinition& definition)
                     .c_str());
     execSql(db, ("DROP TABLE " + table).c_str());
     execSql(db, ("ALTER TABLE " + rebuilt + " RENAME TO " + table).c_str());
-    for (const std::string& index : indexes)
-        execSql(db, index.c_str());
+    {
+        const ReplayGuard guard(db);
+        for (const std::string& index : indexes)
+            execSql(db, index.c_str());
+    }
     savepoint.release();
 }
 

@@ -8,7 +8,7 @@
 // packaging line, a code longer than its column), and after any failure the table keeps the
 // rows it had. A line the reader itself refuses must fail the reload with the reader's number.
 
-#include "engine/Database.h"
+#include "engine/Sqlite.h"
 #include "modules/MdlMain.h"
 #include "modules/MdlUtil.h"
 #include "modules/ReferenceTable.h"
@@ -115,18 +115,28 @@ public:
         OpenDatabase(database);
         if (cnDatabase().State() != Connection::adStateOpen)
             fail("the demo database did not open", database);
-        m_reader.emplace(engine::Database::openConnectionText(strConnection()));
+        sqlite3* reader = nullptr;
+        if (sqlite3_open_v2(database.c_str(), &reader, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+            fail("the demo database cannot be read", database);
+        m_reader.reset(reader);
     }
 
-    std::string dataPath(const ReferenceTable& table) const { return m_dir.file(std::string(table.fileName)); }
+    std::string dataPath(const ReferenceTable& table) const
+    {
+        return m_dir.file(std::string(table.fileName));
+    }
 
     Rows rows(const ReferenceTable& table)
     {
         Rows rows;
-        for (const engine::Row& row : m_reader->query("SELECT * FROM " + std::string(table.tableName))) {
-            if (row.size() != 2 || !row[0] || !row[1])
+        // Straight from SQLite, so that the engine's own reading cannot hide what it stored.
+        engine::Statement select(m_reader.get(), "SELECT * FROM " + std::string(table.tableName));
+        while (select.step()) {
+            const auto code = select.columnText(0);
+            const auto description = select.columnText(1);
+            if (select.columnCount() != 2 || !code || !description)
                 fail("a stored row is not two texts", std::string(table.tableName));
-            rows.emplace_back(*row[0], *row[1]);
+            rows.emplace_back(*code, *description);
         }
         return rows;
     }
@@ -137,7 +147,7 @@ private:
     TempDir m_dir;
     NoWindow m_window;
     int m_boxes = 0;
-    std::optional<engine::Database> m_reader;
+    engine::SqliteHandle m_reader;
 };
 
 // What the program's reader makes of the file: its one line, or the number it refuses the file
@@ -187,7 +197,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::optional<Error> raised;
     try {
-        table.update();
+        ReloadTable(table);
     } catch (const Error& error) {
         raised = error;
     }

@@ -85,6 +85,8 @@ std::string dataNote(const ReferenceTable& table)
     return note.toStdString();
 }
 
+} // namespace
+
 // Replaces the table's rows with the data file's, all or nothing: on any failure the rows are
 // rolled back, the progress window is hidden again and the error travels on with its number and
 // description, noting what became of the data.
@@ -93,7 +95,7 @@ std::string dataNote(const ReferenceTable& table)
 // and one proses per line -> window hidden -> CommitTrans -> completion message. Any failure up
 // to CommitTrans hides the window if shown and ends in RollbackTrans; the message comes only
 // after a commit.
-void reload(const ReferenceTable& table)
+void ReloadTable(const ReferenceTable& table)
 {
     Connection& connection = cnDatabase();
     connection.BeginTrans();
@@ -128,8 +130,6 @@ void reload(const ReferenceTable& table)
     MsgBox(std::string(table.message), MessageBoxFlag::OkOnly, std::string("Tandera"));
 }
 
-} // namespace
-
 void ExecuteSql(const std::string& sql)
 {
     cnDatabase().Execute(sql, nullptr, -1);
@@ -137,10 +137,10 @@ void ExecuteSql(const std::string& sql)
 
 void UpdateTblKemasan()
 {
-    reload(kTblKemasan);
+    ReloadTable(kTblKemasan);
 }
 
 void UpdateTblPelabuhan()
 {
-    reload(kTblPelabuhan);
+    ReloadTable(kTblPelabuhan);
 }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+struct ReferenceTable;
+
 // Runs one statement on cnDatabase (creating it first if need be); errors travel to the caller.
 void ExecuteSql(const std::string& sql);
 
@@ -15,3 +17,7 @@ void ExecuteSql(const std::string& sql);
 // UpdateTblKemasan has succeeded.
 void UpdateTblKemasan();
 void UpdateTblPelabuhan();
+
+// The reload of either table, as the two above run it (for the benchmark and the fuzz target,
+// which take the table from kReferenceTables).
+void ReloadTable(const ReferenceTable& table);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "modules/DataRecord.h"
-#include "modules/MdlUtil.h"
 
 #include <array>
 #include <string_view>
@@ -23,9 +22,8 @@ struct ReferenceTable
     std::string_view alterStatement;
     std::string_view insertPrefix; // code, "','", description and "')" follow
     DataRecord (*record)(std::string_view line);
-    std::string_view step; // the progress window's advance per line
+    std::string_view step;    // the progress window's advance per line
     std::string_view message; // shown once the reload is committed
-    void (*update)();
 };
 
 // Characters of each description column before the memo step.
@@ -43,7 +41,6 @@ inline constexpr ReferenceTable kTblKemasan = {
     kemasanRecord,
     "0.6",
     "TblKemasan telah di Update",
-    UpdateTblKemasan,
 };
 
 inline constexpr ReferenceTable kTblPelabuhan = {
@@ -58,7 +55,6 @@ inline constexpr ReferenceTable kTblPelabuhan = {
     pelabuhanRecord,
     "0.00167",
     "TblPelabuhan telah di Update",
-    UpdateTblPelabuhan,
 };
 
 // In the order the update run reloads them.

@@ -35,11 +35,10 @@ void Connection::Close()
                     QCoreApplication::translate(
                         "Connection", "Operation is not allowed when the object is closed.")
                         .toStdString());
-    // Taken out first so that the connection reads closed whatever the rollback does. Engine
-    // transactions nest: every level left open is undone.
+    // Taken out first so that the connection reads closed whatever the rollback does.
     engine::Database database = std::move(*m_database);
     m_database.reset();
-    while (database.inTransaction())
+    if (database.inTransaction())
         database.rollbackTransaction();
 }
 

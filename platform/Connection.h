@@ -12,8 +12,9 @@
 //   Execute or a transaction call on a closed one -> 3709, and whatever the engine raises.
 //
 // States: Closed (no database) -> Open, by a successful Open; Open -> Closed, by Close only.
-// While Open, BeginTrans enters a transaction and CommitTrans or RollbackTrans leaves it;
-// transactions nest, and Close undoes every level still open. A failed Open stays Closed.
+// While Open, BeginTrans enters a transaction and CommitTrans or RollbackTrans leaves it; one
+// transaction at a time (BeginTrans inside one raises XACT_E_XTIONEXISTS), and Close undoes one
+// still open. A failed Open stays Closed.
 class Connection
 {
 public:

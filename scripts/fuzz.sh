@@ -18,7 +18,7 @@ trap 'rm -rf "$scratch"' EXIT
 export TMPDIR=$scratch
 mkdir -p build-fuzz/findings
 
-targets=(data_line statement line_reader)
+targets=(data_line statement_reader line_reader)
 for target in "${targets[@]}"; do
     echo "== fuzz_$target: $seconds s"
     cp -r "fuzz/corpus/$target" "$scratch/corpus-$target"

@@ -9,14 +9,17 @@
 
 namespace {
 
-// As the Tandera application made them: the descriptions are TEXT(50), so the shipped files'
-// longer descriptions only fit after the reload's memo step.
-std::string createStatement(const ReferenceTable& table)
+// As the Tandera application made them: the code is the key, and the descriptions are TEXT(50),
+// so the shipped files' longer descriptions only fit after the reload's memo step.
+engine::TableDefinition tableDefinition(const ReferenceTable& table)
 {
-    return "Create Table " + std::string(table.tableName) + " (" + std::string(table.codeColumn) +
-           " Text(" + std::to_string(table.codeLength) + ") Primary Key, " +
-           std::string(table.descriptionColumn) + " Text(" + std::to_string(kDescriptionLength) +
-           "))";
+    using engine::ColumnType;
+    return {std::string(table.tableName),
+            {{std::string(table.codeColumn), {ColumnType::Kind::Text, table.codeLength}, true, 1},
+             {std::string(table.descriptionColumn),
+              {ColumnType::Kind::Text, kDescriptionLength},
+              false,
+              0}}};
 }
 
 // A few rows from before the reload, so that the run visibly replaces them.
@@ -44,7 +47,7 @@ engine::Database beginReferenceDatabase(const std::string& path)
     engine::Database database = engine::Database::open(path, password);
     database.beginTransaction();
     for (const ReferenceTable* table : kReferenceTables)
-        database.execute(createStatement(*table));
+        database.createTable(tableDefinition(*table));
     return database;
 }
 

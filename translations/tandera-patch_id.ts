@@ -30,14 +30,6 @@
         <translation>nama file tidak ada</translation>
     </message>
     <message>
-        <source>Field &apos;%1&apos; already exists in table &apos;%2&apos;.</source>
-        <translation>Kolom &apos;%1&apos; sudah ada di tabel &apos;%2&apos;.</translation>
-    </message>
-    <message>
-        <source>Index &apos;%1&apos; does not exist on table &apos;%2&apos;.</source>
-        <translation>Indeks &apos;%1&apos; tidak ada di tabel &apos;%2&apos;.</translation>
-    </message>
-    <message>
         <source>Could not find file &apos;%1&apos;.</source>
         <translation>File &apos;%1&apos; tidak ditemukan.</translation>
     </message>
@@ -70,18 +62,6 @@
         <translation>Database &apos;%1&apos; tidak dapat dibuat: %2.</translation>
     </message>
     <message>
-        <source>Syntax error in %1 statement.</source>
-        <translation>Kesalahan sintaks pada perintah %1.</translation>
-    </message>
-    <message>
-        <source>Invalid SQL statement; expected &apos;DELETE&apos;, &apos;INSERT&apos;, &apos;PROCEDURE&apos;, &apos;SELECT&apos;, or &apos;UPDATE&apos;.</source>
-        <translation>Perintah SQL tidak sah; seharusnya &apos;DELETE&apos;, &apos;INSERT&apos;, &apos;PROCEDURE&apos;, &apos;SELECT&apos;, atau &apos;UPDATE&apos;.</translation>
-    </message>
-    <message>
-        <source>Characters found after end of SQL statement.</source>
-        <translation>Ada karakter setelah akhir perintah SQL.</translation>
-    </message>
-    <message>
         <source>Cannot find the input table or query &apos;%1&apos;.</source>
         <translation>Tabel atau query &apos;%1&apos; tidak ditemukan.</translation>
     </message>
@@ -94,20 +74,12 @@
         <translation>Kolom &apos;%1&apos; tidak ada di tabel &apos;%2&apos;.</translation>
     </message>
     <message>
-        <source>The INSERT INTO statement contains the following unknown field name: &apos;%1&apos;. Make sure you have typed the name correctly, and try the operation again.</source>
-        <translation>Perintah INSERT INTO memuat nama kolom yang tidak dikenal: &apos;%1&apos;. Periksa penulisan nama itu, lalu coba lagi.</translation>
-    </message>
-    <message>
         <source>Number of query values and destination fields are not the same.</source>
         <translation>Jumlah nilai tidak sama dengan jumlah kolom tujuan.</translation>
     </message>
     <message>
         <source>The field &apos;%1&apos; of table &apos;%2&apos; is too small to accept the amount of data you attempted to add (at most %3 characters). Try inserting or pasting less data.</source>
         <translation>Kolom &apos;%1&apos; di tabel &apos;%2&apos; terlalu kecil untuk data yang hendak ditambahkan (paling banyak %3 karakter). Masukkan data yang lebih pendek.</translation>
-    </message>
-    <message>
-        <source>Data type mismatch in criteria expression.</source>
-        <translation>Jenis data tidak cocok.</translation>
     </message>
     <message>
         <source>Table &apos;%1&apos;: The changes you requested to the table were not successful because they would create duplicate values in the index, primary key, or relationship. Change the data in the field or fields that contain duplicate data, remove the index, or redefine the index to permit duplicate entries and try again.</source>
@@ -120,10 +92,6 @@
     <message>
         <source>The field &apos;%1&apos; cannot contain a Null value because the Required property for this field is set to True. Enter a value in this field.</source>
         <translation>Kolom &apos;%1&apos; wajib diisi dan tidak boleh kosong (Null). Isi kolom ini.</translation>
-    </message>
-    <message>
-        <source>Record(s) cannot be read; no read permission on &apos;%1&apos;.</source>
-        <translation>Data tidak dapat dibaca; tidak ada izin membaca &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>The database &apos;%1&apos; needs to be repaired or isn&apos;t a database file.</source>
@@ -170,8 +138,16 @@
         <translation>Database &apos;%1&apos; memuat objek skema &apos;%2&apos;, yang tidak pernah ada di database Tandera; database tidak dibuka.</translation>
     </message>
     <message>
-        <source>Undefined function &apos;%1&apos; in expression.</source>
-        <translation>Fungsi &apos;%1&apos; dalam ekspresi tidak dikenal.</translation>
+        <source>Syntax error in the statement &apos;%1&apos;.</source>
+        <translation>Kesalahan sintaks pada perintah &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Data type mismatch: the field &apos;%1&apos; of table &apos;%2&apos; holds numbers, and the value given is text.</source>
+        <translation>Jenis data tidak cocok: kolom &apos;%1&apos; di tabel &apos;%2&apos; berisi angka, sedangkan nilai yang diberikan berupa teks.</translation>
+    </message>
+    <message>
+        <source>Only one transaction can be active on this connection.</source>
+        <translation>Hanya satu transaksi yang dapat aktif pada koneksi ini.</translation>
     </message>
 </context>
 <context>

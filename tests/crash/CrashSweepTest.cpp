@@ -21,6 +21,7 @@
 #include "tests/support/FaultVfs.h"
 #include "tests/support/Files.h"
 #include "tests/support/Seams.h"
+#include "tests/support/SqliteRows.h"
 #include "tests/support/TempDir.h"
 #include "tools/DemoDatabase.h"
 
@@ -236,8 +237,8 @@ protected:
         try {
             // The first open through the engine rolls back a journal left behind.
             engine::Database database = engine::Database::open(path, kPassword);
-            kemasan = rowsOf(database, "Tblkemasan");
-            pelabuhan = rowsOf(database, "TblPelabuhan");
+            kemasan = rowsOf(path, "Tblkemasan");
+            pelabuhan = rowsOf(path, "TblPelabuhan");
         } catch (const Error& error) {
             ADD_FAILURE() << where << ": the engine cannot open the file: " << error.description();
             return false;
@@ -356,10 +357,10 @@ private:
         ::_exit(0); // not reached: stopHere ends the child
     }
 
-    static Rows rowsOf(engine::Database& database, const std::string& table)
+    static Rows rowsOf(const std::string& path, const std::string& table)
     {
         Rows rows;
-        for (const engine::Row& row : database.query("SELECT * FROM " + table))
+        for (const SqliteRow& row : sqliteRows(path, "SELECT * FROM " + table))
             rows.emplace_back(row.at(0).value_or("<null>"), row.at(1).value_or("<null>"));
         return sorted(std::move(rows));
     }

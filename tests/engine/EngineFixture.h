@@ -2,6 +2,8 @@
 
 #include "engine/Database.h"
 #include "engine/Error.h"
+#include "tests/support/HostileDatabase.h"
+#include "tests/support/SqliteRows.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -66,17 +68,11 @@ inline std::vector<std::string> folderEntries(const std::string& folder)
     return names;
 }
 
-// Every row of a SELECT with NULL shown as "<null>" and fields joined by "|".
+// Every row of a SELECT on db's file with NULL shown as "<null>" and fields joined by "|", read
+// through a connection of its own: so never inside db's transaction, which holds the file.
 inline std::vector<std::string> rowsOf(engine::Database& db, const std::string& select)
 {
-    std::vector<std::string> rows;
-    for (const engine::Row& row : db.query(select)) {
-        std::string line;
-        for (std::size_t i = 0; i < row.size(); ++i)
-            line += (i ? "|" : "") + row[i].value_or("<null>");
-        rows.push_back(line);
-    }
-    return rows;
+    return sqliteLines(db.path(), select);
 }
 
 // The stored shape of a table and its indexes, for before/after comparisons.
@@ -86,8 +82,7 @@ inline std::vector<std::string> schemaOf(engine::Database& db, const std::string
                           "' COLLATE NOCASE ORDER BY type, name");
 }
 
-// A database with the program's two tables, shaped with what the engine must also meet: a named
-// key constraint, a column name in another case, a description narrower than the demo's.
+// A database with the program's two tables, shaped as another tool may have made them.
 class EngineTest : public ::testing::Test
 {
 protected:
@@ -95,11 +90,8 @@ protected:
     {
         path = dir.file("Kolvarin.mdb");
         engine::CreateDatabase(path, Password);
+        hostile::runOnFile(path, hostile::ReferenceTables);
         db.emplace(engine::Database::open(path, Password));
-        db->execute("CREATE TABLE Tblkemasan (KDKEMAS TEXT(2) NOT NULL, UREDI TEXT(30), "
-                    "CONSTRAINT PK_Tblkemasan PRIMARY KEY (KDKEMAS))");
-        db->execute("CREATE TABLE TblPelabuhan (kdport TEXT(5) NOT NULL PRIMARY KEY, "
-                    "nmport TEXT(50))");
     }
 
     TempDir dir;

@@ -48,8 +48,8 @@ TEST(ErrorNumbers, AreThePublishedOnes)
         {"DB_E_NOTABLE", signedHresult(0x80040E37), ErrorNumber::TableNotFound},
         {"DB_E_ERRORSOCCURRED", signedHresult(0x80040E21), ErrorNumber::FieldTooSmall},
         {"DB_E_CANTCONVERTVALUE", signedHresult(0x80040E07), ErrorNumber::TypeMismatch},
-        {"DB_E_PERMISSIONDENIED", signedHresult(0x80040E09), ErrorNumber::NoReadPermission},
         {"XACT_E_NOTRANSACTION", signedHresult(0x8004D00E), ErrorNumber::NoTransaction},
+        {"XACT_E_XTIONEXISTS", signedHresult(0x8004D013), ErrorNumber::TransactionExists},
     };
     const std::span<const PublishedNumber> tables[] = {runtime, ado, provider};
     for (const auto table : tables) {

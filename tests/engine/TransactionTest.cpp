@@ -18,9 +18,9 @@ protected:
     void SetUp() override
     {
         EngineTest::SetUp();
-        db->execute("CREATE INDEX ix_uredi ON Tblkemasan (UREDI)");
-        db->execute("INSERT INTO Tblkemasan VALUES ('BX','Box')");
-        db->execute("INSERT INTO Tblkemasan VALUES ('CT','Carton')");
+        hostile::runOnFile(path, "CREATE INDEX ix_uredi ON Tblkemasan (UREDI);"
+                                 "INSERT INTO Tblkemasan VALUES ('BX','Box');"
+                                 "INSERT INTO Tblkemasan VALUES ('CT','Carton');");
     }
 };
 
@@ -35,7 +35,6 @@ TEST_F(Transactions, RollbackUndoesDeleteAlterAndInserts)
     EXPECT_EQ(db->execute(kTblKemasan.deleteStatement), 2);
     db->execute(kTblKemasan.alterStatement);
     db->execute("Insert Into tblkemasan values('PK','" + std::string(40, 'p') + "')");
-    EXPECT_NE(schemaOf(*db, "Tblkemasan"), schema);
     db->rollbackTransaction();
 
     EXPECT_FALSE(db->inTransaction());
@@ -74,21 +73,17 @@ TEST_F(Transactions, AFailedStatementInsideKeepsTheRest)
     EXPECT_EQ(rowsOf(*db, "SELECT * FROM Tblkemasan"), Rows{"N1|one"});
 }
 
-TEST_F(Transactions, NestedLevelsRollBackOnTheirOwn)
+// One level only: a second begin must not pass for a savepoint that a later commit would keep.
+TEST_F(Transactions, BeginInsideOneIsRefusedAndKeepsIt)
 {
     db->beginTransaction();
-    db->execute("Insert Into tblkemasan values('L1','outer')");
-    db->beginTransaction();
     db->execute(kTblKemasan.deleteStatement);
-    db->execute(kTblKemasan.alterStatement);
-    db->rollbackTransaction();
+    EXPECT_EQ(numbered(errorOf([&] { db->beginTransaction(); })),
+              numbered(ErrorNumber::TransactionExists,
+                       "Only one transaction can be active on this connection."));
     EXPECT_TRUE(db->inTransaction());
-    db->commitTransaction();
-    EXPECT_FALSE(db->inTransaction());
-    EXPECT_EQ(rowsOf(*db, "SELECT * FROM Tblkemasan ORDER BY KDKEMAS"),
-              (Rows{"BX|Box", "CT|Carton", "L1|outer"}));
-    EXPECT_EQ(rowsOf(*db, "SELECT type FROM pragma_table_info('Tblkemasan') WHERE name = 'UREDI'"),
-              Rows{"VARCHAR(30)"});
+    db->rollbackTransaction();
+    EXPECT_EQ(rowsOf(*db, "SELECT count(*) FROM Tblkemasan"), Rows{"2"});
 }
 
 TEST_F(Transactions, CommitOrRollbackWithoutOneIsAnError)

@@ -5,6 +5,7 @@
 #include "forms/frmSetting.h"
 #include "platform/ProgressWindow.h"
 #include "tests/support/Seams.h"
+#include "tests/support/SqliteRows.h"
 #include "tests/support/TempDir.h"
 #include "tools/DemoDatabase.h"
 
@@ -89,17 +90,12 @@ protected:
     // Every row of table as "code|description", in code order.
     static std::vector<std::string> rows(const std::string& databasePath, const std::string& table)
     {
-        engine::Database database = engine::Database::open(databasePath, "rovak");
-        std::vector<std::string> result;
-        for (const engine::Row& row : database.query("select * from " + table + " order by 1"))
-            result.push_back(row.at(0).value_or("<null>") + "|" + row.at(1).value_or("<null>"));
-        return result;
+        return sqliteLines(databasePath, "select * from " + table + " order by 1");
     }
 
     static long long rowCount(const std::string& databasePath, const std::string& table)
     {
-        engine::Database database = engine::Database::open(databasePath, "rovak");
-        return std::stoll(database.query("select count(*) from " + table).at(0).at(0).value());
+        return std::stoll(sqliteLines(databasePath, "select count(*) from " + table).at(0));
     }
 
     static MessageBoxCall completion(const std::string& prompt)

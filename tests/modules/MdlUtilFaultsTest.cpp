@@ -1,4 +1,5 @@
 #include "tests/modules/MdlUtilFixture.h"
+#include "tests/support/HostileDatabase.h"
 
 #include "platform/TextFileInput.h"
 #include "tests/support/FifoWatchdog.h"
@@ -238,10 +239,7 @@ TEST_F(MdlUtilFaults, RunsLeaveNoFileOpen)
 
 TEST_F(MdlUtilFaults, MissingTableRaisesBeforeAnyLineIsRead)
 {
-    {
-        engine::Database database = open();
-        database.execute("DROP TABLE TblPelabuhan");
-    }
+    hostile::runOnFile(databasePath(), "DROP TABLE TblPelabuhan");
     writeData("tblpelabuhan.dat", "PORT1;one\r\n");
 
     const Error error = errorOf(UpdateTblPelabuhan);

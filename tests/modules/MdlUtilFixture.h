@@ -8,6 +8,7 @@
 #include "platform/ProgressWindow.h"
 #include "tests/support/Files.h"
 #include "tests/support/Seams.h"
+#include "tests/support/SqliteRows.h"
 #include "tests/support/TempDir.h"
 #include "tools/DemoDatabase.h"
 
@@ -69,9 +70,8 @@ protected:
     // Every row of the table through a connection of its own, sorted by code.
     Rows rows(const std::string& table) const
     {
-        engine::Database database = open();
         Rows result;
-        for (const engine::Row& row : database.query("SELECT * FROM " + table)) {
+        for (const SqliteRow& row : sqliteRows(databasePath(), "SELECT * FROM " + table)) {
             EXPECT_EQ(row.size(), 2u);
             result.emplace_back(row.at(0).value_or("<null>"), row.at(1).value_or("<null>"));
         }

@@ -33,20 +33,19 @@ inline void runOnFile(const std::string& path, const std::string& sql)
     ASSERT_EQ(rc, SQLITE_OK) << text;
 }
 
-// A database of ours at path holding the two reference tables as the Tandera application has
-// them, with one packaging row and rows port rows.
+// The two reference tables as another tool may have made them: a named key constraint, a column
+// name in another case, a description narrower than the demo's.
+inline constexpr const char* ReferenceTables =
+    "CREATE TABLE Tblkemasan (KDKEMAS VARCHAR(2) NOT NULL, UREDI VARCHAR(30), "
+    "CONSTRAINT PK_Tblkemasan PRIMARY KEY (KDKEMAS));"
+    "CREATE TABLE TblPelabuhan (kdport VARCHAR(5) NOT NULL PRIMARY KEY, nmport VARCHAR(50));";
+
+// A database of ours at path holding ReferenceTables, with one packaging row and rows port rows.
 inline void makeDatabase(const std::string& path, int rows = 10)
 {
     engine::CreateDatabase(path, Password);
-    {
-        engine::Database db = engine::Database::open(path, Password);
-        db.execute("CREATE TABLE Tblkemasan (KDKEMAS TEXT(2) NOT NULL, UREDI TEXT(30), "
-                   "CONSTRAINT PK_Tblkemasan PRIMARY KEY (KDKEMAS))");
-        db.execute("CREATE TABLE TblPelabuhan (kdport TEXT(5) NOT NULL PRIMARY KEY, "
-                   "nmport TEXT(50))");
-        db.execute("INSERT INTO Tblkemasan VALUES ('BX', 'Box')");
-    }
-    std::string sql = "BEGIN;";
+    std::string sql =
+        std::string("BEGIN;") + ReferenceTables + "INSERT INTO Tblkemasan VALUES ('BX', 'Box');";
     for (int i = 0; i < rows; ++i)
         sql += "INSERT INTO TblPelabuhan VALUES ('P" + std::to_string(i) + "', 'Pelabuhan nomor " +
                std::to_string(i) + " di pesisir utara Jawa');";

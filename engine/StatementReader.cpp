@@ -1,0 +1,165 @@
+#include "engine/StatementReader.h"
+
+#include "engine/AsciiCase.h"
+#include "engine/JetErrors.h"
+
+namespace engine {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Bare names may hold letters of any script: every byte of a multi-byte UTF-8 character counts.
+bool isNameChar(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           static_cast<unsigned char>(c) >= 0x80;
+}
+
+// Walks the text token by token; any step that does not find what it wants reports false, and
+// the caller refuses the whole text.
+class Cursor
+{
+public:
+    explicit Cursor(std::string_view text) : m_text(text) {}
+
+    // A keyword, which a name character may not continue.
+    bool keyword(std::string_view word)
+    {
+        skipBlanks();
+        if (m_text.size() - m_pos < word.size() ||
+            !equalsIgnoringAsciiCase(m_text.substr(m_pos, word.size()), word))
+            return false;
+        if (m_pos + word.size() < m_text.size() && isNameChar(m_text[m_pos + word.size()]))
+            return false;
+        m_pos += word.size();
+        return true;
+    }
+
+    bool symbol(char c)
+    {
+        skipBlanks();
+        if (m_pos == m_text.size() || m_text[m_pos] != c)
+            return false;
+        ++m_pos;
+        return true;
+    }
+
+    bool name(std::string_view& out)
+    {
+        skipBlanks();
+        if (m_pos < m_text.size() && m_text[m_pos] == '[') {
+            const auto close = m_text.find(']', m_pos + 1);
+            if (close == std::string_view::npos || close == m_pos + 1)
+                return false;
+            out = m_text.substr(m_pos + 1, close - m_pos - 1);
+            m_pos = close + 1;
+            return true;
+        }
+        const std::size_t start = m_pos;
+        while (m_pos < m_text.size() && isNameChar(m_text[m_pos]))
+            ++m_pos;
+        out = m_text.substr(start, m_pos - start);
+        return !out.empty();
+    }
+
+    bool literal(std::string_view& out)
+    {
+        if (!symbol('\''))
+            return false;
+        const std::size_t start = m_pos;
+        for (;;) {
+            const auto quote = m_text.find('\'', m_pos);
+            if (quote == std::string_view::npos)
+                return false;
+            m_pos = quote + 1;
+            if (m_pos < m_text.size() && m_text[m_pos] == '\'') {
+                ++m_pos;
+                continue;
+            }
+            out = m_text.substr(start, quote - start);
+            return true;
+        }
+    }
+
+    // One optional ";", then nothing but blanks.
+    bool end()
+    {
+        symbol(';');
+        skipBlanks();
+        return m_pos == m_text.size();
+    }
+
+private:
+    void skipBlanks()
+    {
+        while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
+            ++m_pos;
+    }
+
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+};
+
+bool readInsertValues(Cursor& cursor, std::vector<std::string_view>& values)
+{
+    values.clear();
+    if (!cursor.keyword("VALUES") || !cursor.symbol('('))
+        return false;
+    do {
+        std::string_view value;
+        if (!cursor.literal(value))
+            return false;
+        values.push_back(value);
+    } while (cursor.symbol(','));
+    return cursor.symbol(')');
+}
+
+bool read(std::string_view sql, ReadStatement& out)
+{
+    Cursor cursor(sql);
+    if (cursor.keyword("DELETE")) {
+        out.kind = ReadStatement::Kind::Delete;
+        return cursor.keyword("FROM") && cursor.name(out.table) && cursor.end();
+    }
+    if (cursor.keyword("ALTER")) {
+        out.kind = ReadStatement::Kind::AlterToMemo;
+        if (!cursor.keyword("TABLE") || !cursor.name(out.table) || !cursor.keyword("ALTER"))
+            return false;
+        // COLUMN is optional, and a column may itself be called Column.
+        Cursor withoutWord = cursor;
+        if (cursor.keyword("COLUMN") && cursor.name(out.column) && cursor.keyword("MEMO") &&
+            cursor.end())
+            return true;
+        return withoutWord.name(out.column) && withoutWord.keyword("MEMO") && withoutWord.end();
+    }
+    if (cursor.keyword("INSERT")) {
+        out.kind = ReadStatement::Kind::Insert;
+        return cursor.keyword("INTO") && cursor.name(out.table) &&
+               readInsertValues(cursor, out.values) && cursor.end();
+    }
+    return false;
+}
+
+} // namespace
+
+void readStatement(std::string_view sql, ReadStatement& out)
+{
+    if (!read(sql, out))
+        throw jet::syntaxError(sql);
+}
+
+void decodeLiteral(std::string_view literal, std::string& out)
+{
+    out.clear();
+    for (std::size_t i = 0; i < literal.size(); ++i) {
+        out += literal[i];
+        if (literal[i] == '\'')
+            ++i; // the second of a doubled pair
+    }
+}
+
+} // namespace engine
