@@ -152,4 +152,34 @@ TEST_F(MdlUtilReload, ShippedDataFilesLoadCompletely)
     EXPECT_EQ(boxes(), (std::vector<MessageBoxCall>{kKemasanDone, kPelabuhanDone}));
 }
 
+// A database the demo maker wrote before tables were made by a typed call: a new demo has the
+// very same schema rows (the password table's included), and the old one opens and reloads.
+TEST_F(MdlUtilReload, ADatabaseOfTheEarlierDemoMakerOpensAndReloads)
+{
+    const std::string earlier =
+        std::string(TANDERA_SOURCE_DIR) + "/tests/modules/data/Kolvarin-demo-3cb4c1b.mdb";
+    const std::string schema = "SELECT type, name, tbl_name, sql FROM sqlite_schema ORDER BY name";
+    TempDir newDir;
+    createDemoDatabase(newDir.file("Kolvarin.mdb"));
+    EXPECT_EQ(sqliteLines(newDir.file("Kolvarin.mdb"), schema), sqliteLines(earlier, schema));
+
+    cnDatabase().Close();
+    std::filesystem::copy_file(earlier, databasePath(),
+                               std::filesystem::copy_options::overwrite_existing);
+    writeData("tblkemasan.dat", "BX;Box\r\n");
+    writeData("tblpelabuhan.dat", "ABCDE;" + std::string(60, 'h') + "\r\n");
+    OpenDatabase(databasePath());
+    ASSERT_EQ(cnDatabase().State(), Connection::adStateOpen);
+    UpdateTblKemasan();
+    UpdateTblPelabuhan();
+
+    EXPECT_EQ(kemasan(), (Rows{{"BX", "Box"}}));
+    EXPECT_EQ(pelabuhan(), (Rows{{"ABCDE", std::string(60, 'h')}}));
+    EXPECT_EQ(sqliteLines(databasePath(), "SELECT name, type FROM pragma_table_info('Tblkemasan') "
+                                          "UNION ALL SELECT name, type FROM "
+                                          "pragma_table_info('TblPelabuhan')"),
+              (std::vector<std::string>{"KDKEMAS|VARCHAR(2)", "UREDI|LONGTEXT", "KDPORT|VARCHAR(5)",
+                                        "nmport|LONGTEXT"}));
+}
+
 } // namespace
