@@ -26,6 +26,13 @@ class Cursor
 public:
     explicit Cursor(std::string_view text) : m_text(text) {}
 
+    // The first character after the blanks, in lower case; 0 at the end.
+    char firstLetter()
+    {
+        skipBlanks();
+        return m_pos < m_text.size() ? toAsciiLower(m_text[m_pos]) : '\0';
+    }
+
     // A keyword, which a name character may not continue.
     bool keyword(std::string_view word)
     {
@@ -121,13 +128,17 @@ bool readInsertValues(Cursor& cursor, std::vector<std::string_view>& values)
 bool read(std::string_view sql, ReadStatement& out)
 {
     Cursor cursor(sql);
-    if (cursor.keyword("DELETE")) {
+    // The first letter picks the one shape worth trying: the insert, once per data line, then
+    // never pays for the others' keywords.
+    switch (cursor.firstLetter()) {
+    case 'd':
         out.kind = ReadStatement::Kind::Delete;
-        return cursor.keyword("FROM") && cursor.name(out.table) && cursor.end();
-    }
-    if (cursor.keyword("ALTER")) {
+        return cursor.keyword("DELETE") && cursor.keyword("FROM") && cursor.name(out.table) &&
+               cursor.end();
+    case 'a': {
         out.kind = ReadStatement::Kind::AlterToMemo;
-        if (!cursor.keyword("TABLE") || !cursor.name(out.table) || !cursor.keyword("ALTER"))
+        if (!cursor.keyword("ALTER") || !cursor.keyword("TABLE") || !cursor.name(out.table) ||
+            !cursor.keyword("ALTER"))
             return false;
         // COLUMN is optional, and a column may itself be called Column.
         Cursor withoutWord = cursor;
@@ -136,12 +147,13 @@ bool read(std::string_view sql, ReadStatement& out)
             return true;
         return withoutWord.name(out.column) && withoutWord.keyword("MEMO") && withoutWord.end();
     }
-    if (cursor.keyword("INSERT")) {
+    case 'i':
         out.kind = ReadStatement::Kind::Insert;
-        return cursor.keyword("INTO") && cursor.name(out.table) &&
+        return cursor.keyword("INSERT") && cursor.keyword("INTO") && cursor.name(out.table) &&
                readInsertValues(cursor, out.values) && cursor.end();
+    default:
+        return false;
     }
-    return false;
 }
 
 } // namespace

@@ -7,9 +7,12 @@ namespace engine {
 
 TableInfo* TableCatalog::find(std::string_view name)
 {
+    // Every insert of a reload names its table the same way: no comparison in any case then.
+    if (m_last && name == m_lastName)
+        return m_last;
     for (const auto& table : m_tables) {
         if (equalsIgnoringAsciiCase(table->definition.name, name))
-            return table.get();
+            return remember(name, table.get());
     }
     if (equalsIgnoringAsciiCase(name, format::PasswordTable))
         return nullptr;
@@ -17,7 +20,14 @@ TableInfo* TableCatalog::find(std::string_view name)
     if (!loaded)
         return nullptr;
     m_tables.push_back(std::move(loaded));
-    return m_tables.back().get();
+    return remember(name, m_tables.back().get());
+}
+
+TableInfo* TableCatalog::remember(std::string_view name, TableInfo* table)
+{
+    m_lastName.assign(name);
+    m_last = table;
+    return table;
 }
 
 std::unique_ptr<TableInfo> TableCatalog::load(std::string_view name)

@@ -4,6 +4,7 @@
 #include "engine/TableDefinition.h"
 
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -28,14 +29,21 @@ public:
     TableInfo* find(std::string_view name);
 
     // Forgets every table; their prepared inserts go with them.
-    void invalidate() noexcept { m_tables.clear(); }
+    void invalidate() noexcept
+    {
+        m_tables.clear();
+        m_last = nullptr;
+    }
 
 private:
     std::unique_ptr<TableInfo> load(std::string_view name);
+    TableInfo* remember(std::string_view name, TableInfo* table);
 
     sqlite3* m_db;
     Statement m_lookup;
     std::vector<std::unique_ptr<TableInfo>> m_tables;
+    std::string m_lastName; // as the last find spelled it
+    TableInfo* m_last = nullptr;
 };
 
 } // namespace engine

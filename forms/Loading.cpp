@@ -141,7 +141,7 @@ void Loading::advance(const std::string& Pars)
     double current = 0;
     bool close = true; // a failed sum or test goes on with the clamp
     resumeNext([&] {
-        current = leadingNumber(numberToText(ProgressBar1.Value()));
+        current = singleRoundTrip(ProgressBar1.Value());
         close = current + margin >= 100.0;
     });
     if (close) {
@@ -149,7 +149,13 @@ void Loading::advance(const std::string& Pars)
         return;
     }
 
-    resumeNext([&] { ProgressBar1.SetValue(toSingle(leadingNumber(Pars) + current)); });
+    resumeNext([&] {
+        if (Pars != m_stepText) {
+            m_step = leadingNumber(Pars);
+            m_stepText = Pars;
+        }
+        ProgressBar1.SetValue(toSingle(m_step + current));
+    });
 }
 
 void Loading::centreOnScreen()

@@ -61,6 +61,9 @@ private:
     ProgressBar ProgressBar1;
     QElapsedTimer m_sincePaint;
     int m_callsSinceClockCheck = 0;
+    // A reload passes one step text line after line: it is parsed once.
+    std::string m_stepText;
+    double m_step = 0.0;
     bool m_shown = false;
     bool m_paintingEnabled = true;
 };

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -130,4 +131,17 @@ double leadingNumber(std::string_view text)
         value = 0.0;
     }
     return negative ? -value : value;
+}
+
+double singleRoundTrip(float value)
+{
+    // The text of zero is "0"; the leading-number parse reads no number in "inf" or "nan".
+    if (value == 0 || !std::isfinite(value))
+        return 0.0;
+    std::array<char, 64> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::general, 7);
+    double result = 0.0;
+    std::from_chars(buffer.data(), written.ptr, result);
+    return result;
 }

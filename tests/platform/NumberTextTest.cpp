@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -153,6 +155,19 @@ TEST(NumberText, TextOfTheBarsValuesParsesBackToTheSameSingle)
     // The climb relies on it: every value the bar takes survives its trip through text.
     for (const float value : {0.00167f, 0.6f, 12.34567f, 99.6f, 99.70067f})
         EXPECT_EQ(static_cast<float>(leadingNumber(numberToText(value))), value);
+}
+
+// The bar's per-line shortcut must give what the trip through text gives, digit for digit.
+TEST(NumberText, SingleRoundTripIsTheTripThroughText)
+{
+    std::vector<float> values = {0.0f, -0.0f, 1e-30f, -2.5e-5f, 1e30f, 3.4e38f,
+                                 std::numeric_limits<float>::infinity(), std::nanf("")};
+    for (float value = 0.0f; value < 100.2f; value += 0.00167f)
+        values.push_back(value);
+    for (const float value : values) {
+        SCOPED_TRACE(value);
+        EXPECT_EQ(singleRoundTrip(value), leadingNumber(numberToText(value)));
+    }
 }
 
 } // namespace
