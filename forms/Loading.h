@@ -51,7 +51,6 @@ public:
     const ProgressBar& progressBar1() const { return ProgressBar1; }
 
 private:
-    void advance(const std::string& Pars);
     void centreOnScreen();
     void waitUntilExposed();
     void paintNow();

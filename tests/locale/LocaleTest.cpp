@@ -27,7 +27,7 @@ bool indonesian()
 // Installed once per process, before the first window, as the program's start does it.
 const std::string& chosenLanguage()
 {
-    static const std::string chosen = installTranslations(catalogueFolderOf(TANDERA_BINARY_DIR));
+    static const std::string chosen = installTranslations(kCatalogueFolder);
     return chosen;
 }
 
