@@ -43,11 +43,13 @@ expect_status 1 --update "$work/other.mdb"
 Hubungi Administrator anda !" ] && [ ! -s "$work/out" ] || fail "name check: $(cat "$work/err")"
 
 # A copy of the program whose packaging data has a line without a code's end.
-mkdir "$work/copy"
-cp "$program" "$(dirname "$program")/tblpelabuhan.dat" "$work/copy/"
-printf 'AA;Satu\r\ntanpa pemisah\r\n' >"$work/copy/tblkemasan.dat"
+# Its folder's name is no valid UTF-8: the program must still read its data files from there.
+copy=$'copy\xff'
+mkdir "$work/$copy"
+cp "$program" "$(dirname "$program")/tblpelabuhan.dat" "$work/$copy/"
+printf 'AA;Satu\r\ntanpa pemisah\r\n' >"$work/$copy/tblkemasan.dat"
 before=$(sqlite3 "$database" 'select * from Tblkemasan order by 1')
-program="$work/copy/$(basename "$program")" expect_status 1 --update "$database"
+program="$work/$copy/$(basename "$program")" expect_status 1 --update "$database"
 grep -q "^Run-time error '5':" "$work/err" && grep -q 'tblkemasan.dat, line 2' "$work/err" \
     && grep -q 'Table Tblkemasan was left exactly as it was' "$work/err" && [ ! -s "$work/out" ] \
     || fail "the failed reload printed: $(cat "$work/out" "$work/err")"

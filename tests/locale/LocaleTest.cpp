@@ -42,7 +42,7 @@ TEST_F(LocaleTest, TheLocaleExistsAndChoosesTheCatalogue)
     const QByteArray requested = qgetenv("LC_ALL");
     if (requested != "C") {
         EXPECT_STREQ(requested.constData(), std::setlocale(LC_ALL, nullptr))
-            << "the locale is not installed on this machine: scripts/setup.sh generates it";
+            << "the locale is not installed on this machine: scripts/setup.sh --tests generates it";
     }
     EXPECT_EQ(indonesian() ? "id" : "", chosenLanguage());
 }
