@@ -5,6 +5,7 @@
 #include "platform/CommandLine.h"
 #include "platform/ConsoleSeams.h"
 #include "platform/ErrorReport.h"
+#include "platform/MessageBox.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/ProgressWindow.h"
 #include "platform/Translations.h"
@@ -31,13 +32,17 @@ void writeError(const std::string& text)
     std::fputs((text + '\n').c_str(), stderr);
 }
 
-// The program refuses to start rather than look for its data files anywhere but its folder.
-bool programDirectoryFound()
+// The program refuses to start rather than look for its data files anywhere but its folder:
+// on standard error, and in a box too where an operator started it from the menu.
+bool programDirectoryFound(bool window)
 {
     const std::string problem = programDirectoryProblem();
-    if (!problem.empty())
-        writeError(std::string(kProgramName) + ": " + problem);
-    return problem.empty();
+    if (problem.empty())
+        return true;
+    writeError(std::string(kProgramName) + ": " + problem);
+    if (window)
+        MsgBox(problem, MessageBoxFlag::Critical);
+    return false;
 }
 
 // Everything but the window: no display is needed, only the catalogue of the user's language.
@@ -65,7 +70,7 @@ int runWithoutWindow(const CommandLine& line, char* programPath)
     case CommandLine::Action::Update:
         break;
     }
-    if (!programDirectoryFound())
+    if (!programDirectoryFound(false))
         return 1;
     installConsoleSeams();
     try {
@@ -86,14 +91,14 @@ int main(int argc, char** argv)
     const CommandLine line = parseCommandLine(argc, argv);
     if (line.action != CommandLine::Action::Window || !haveDisplay())
         return runWithoutWindow(line, argv[0]);
-    if (!programDirectoryFound())
-        return 1;
 
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     // Before any window exists: captions and names are worded when the widgets are made.
     installTranslations(kCatalogueFolder);
     nameApplication();
+    if (!programDirectoryFound(true))
+        return 1;
     // Ties the windows to the installed menu entry, whose icon and name the desktop shows.
     QGuiApplication::setDesktopFileName(QStringLiteral(TANDERA_APP_ID));
     QApplication::setWindowIcon(appIcon());

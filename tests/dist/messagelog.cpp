@@ -8,10 +8,9 @@
 #include <cstdlib>
 
 // Preloaded into the program under test (LD_PRELOAD), this appends the text of every message box
-// the program shows to the file named by TANDERA_MESSAGE_LOG, and every accessible name it gives
-// a widget to the one named by TANDERA_NAME_LOG, one per line, so a test of the installed program
-// can read what the operator read or heard. It stands in front of Qt's own setters and hands
-// every call on unchanged.
+// the program shows to the file named by TANDERA_MESSAGE_LOG, and every accessible name it sets
+// to the one named by TANDERA_NAME_LOG, one per line, so a test of the installed program can read
+// what the operator read or heard. It hands every call on to Qt's own setter unchanged.
 namespace {
 void logLine(const char* variable, const QString& text)
 {
