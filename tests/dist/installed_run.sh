@@ -18,9 +18,8 @@ check_browse_name() {
     : >"$work/names"
     LC_ALL=$1 LANGUAGE=$2 QT_QPA_PLATFORM=offscreen TANDERA_NAME_LOG="$work/names" \
         start_logged "$binary"
-    wait_until 30 test -s "$work/names" || fail "no accessible name was set ($1, $2)"
-    [ "$(head -n 1 "$work/names")" = "$3" ] \
-        || fail "the browse button is named $(head -n 1 "$work/names") under $1, $2"
+    wait_until 30 test -s "$work/names" && [ "$(head -n 1 "$work/names")" = "$3" ] \
+        || fail "the browse button is named '$(head -n 1 "$work/names")' under $1, $2"
     kill "$app_pid"
 }
 check_browse_name id_ID.UTF-8 "" "Cari file database"

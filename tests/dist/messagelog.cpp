@@ -11,8 +11,7 @@
 // the program shows to the file named by TANDERA_MESSAGE_LOG, and every accessible name it sets
 // to the one named by TANDERA_NAME_LOG, one per line, so a test of the installed program can read
 // what the operator read or heard. It hands every call on to Qt's own setter unchanged.
-namespace {
-void logLine(const char* variable, const QString& text)
+static void logLine(const char* variable, const QString& text)
 {
     if (const char* log = std::getenv(variable)) {
         if (std::FILE* file = std::fopen(log, "a")) {
@@ -23,7 +22,6 @@ void logLine(const char* variable, const QString& text)
         }
     }
 }
-} // namespace
 
 void QMessageBox::setText(const QString& text)
 {

@@ -24,7 +24,6 @@ in_root "$work/old.deb"
 printf 'A1;Administrator\r\n' | tee "$work/changed" >"$root/usr/lib/tandera-patch/tblkemasan.dat"
 printf 'A0;Already there\r\n' | tee "$work/there" >"$admin/tblkemasan.dat"
 in_root "$(package_file)"
-sed 's/^/dpkg: /' "$work/dpkg.log"
 
 cmp -s "$work/changed" "$admin/tblkemasan.dat.dpkg-old" && cmp -s "$work/there" "$admin/tblkemasan.dat" \
     && [ ! -e "$admin/tblpelabuhan.dat" ] || fail "the administrator's folder holds $(ls -A "$admin")"

@@ -12,13 +12,6 @@
 
 namespace {
 
-std::string place(const std::string& file)
-{
-    std::filesystem::create_directories(std::filesystem::path(file).parent_path());
-    std::ofstream{file};
-    return file;
-}
-
 std::string notFound(const char* name)
 {
     try {
@@ -45,7 +38,9 @@ TEST(DataFiles, EachFileIsLookedUpInTheProgramFolderThenTheXdgFolders)
     EXPECT_EQ(notFound("b.dat"), "File not found in any of: '" + program + "/b.dat', '" + home +
                                      "/.local/share/tandera-patch/b.dat', '" + first +
                                      "/tandera-patch/b.dat', '" + second + "/tandera-patch/b.dat'");
-    EXPECT_EQ(dataFilePath("a.dat"), place(second + "/tandera-patch/a.dat"));
+    std::filesystem::create_directories(second + "/tandera-patch");
+    std::ofstream{second + "/tandera-patch/a.dat"};
+    EXPECT_EQ(dataFilePath("a.dat"), second + "/tandera-patch/a.dat");
     // An entry in the program's folder wins even when it cannot be read.
     std::filesystem::create_directories(program);
     std::filesystem::create_symlink(root.file("nowhere"), program + "/a.dat");
