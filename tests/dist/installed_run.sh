@@ -1,13 +1,11 @@
-# cmake --install into a temporary root, run through its bin/ link: the program alone in its
-# folder, its catalogue inside it; an administrator's data file in /usr/local/share/tandera-patch
-# wins over the shipped one in share/, and an operator's in ~/.local/share/tandera-patch over both.
+# cmake --install into a temporary root, run through its bin/ link: the catalogue inside the
+# program; an administrator's data file in /usr/local/share/tandera-patch wins over the shipped
+# one in share/, and an operator's in ~/.local/share/tandera-patch over both.
 source "$(dirname "$0")/lib.sh"
 
 root="$work/root"
 install_into "$root"
 check_bin_link "$root"
-[ "$(ls -A "$root/usr/lib/tandera-patch")" = tandera-patch ] \
-    || fail "lib/tandera-patch holds $(ls -A "$root/usr/lib/tandera-patch")"
 share="$(cd "$root/usr/share" && pwd)"
 admin="$(cd "$root/usr" && pwd)/local/share"
 binary="$root/usr/bin/tandera-patch"

@@ -4,7 +4,6 @@
 #include "tests/support/Seams.h"
 #include "tests/support/TempDir.h"
 
-#include <QByteArray>
 #include <gtest/gtest.h>
 
 #include <filesystem>
