@@ -1,27 +1,104 @@
 #include "forms/AppIcon.h"
 #include "forms/Loading.h"
 #include "forms/frmSetting.h"
+#include "modules/UpdateRun.h"
+#include "platform/CommandLine.h"
+#include "platform/ConsoleSeams.h"
+#include "platform/ErrorReport.h"
+#include "platform/MessageBox.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/ProgressWindow.h"
 #include "platform/Translations.h"
 
 #include <QApplication>
 
-#include <algorithm>
+#include <cstdio>
+#include <string>
 
-// The program has no start-up work of its own: it shows the settings dialog and runs until
-// Tutup (exit status 0) or an unhandled-error report (exit status 1) ends the event loop.
+namespace {
+
+constexpr auto kProgramName = "tandera-patch";
+
+// The application name, not a display name: Qt appends a display name to every window title,
+// and the message boxes' titles must stay exactly as given.
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Patch"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TANDERA_VERSION));
+}
+
+void writeError(const std::string& text)
+{
+    std::fputs((text + '\n').c_str(), stderr);
+}
+
+// The program refuses to start rather than look for its data files anywhere but its folder:
+// on standard error, and in a box too where an operator started it from the menu.
+bool programDirectoryFound(bool window)
+{
+    const std::string problem = programDirectoryProblem();
+    if (problem.empty())
+        return true;
+    writeError(std::string(kProgramName) + ": " + problem);
+    if (window)
+        MsgBox(problem, MessageBoxFlag::Critical);
+    return false;
+}
+
+// Everything but the window: no display is needed, only the catalogue of the user's language.
+int runWithoutWindow(const CommandLine& line, char* programPath)
+{
+    int qtArgc = 1;
+    char* qtArgv[] = {programPath, nullptr};
+    const QCoreApplication app(qtArgc, qtArgv);
+    installTranslations(kCatalogueFolder);
+    nameApplication();
+    switch (line.action) {
+    case CommandLine::Action::Help:
+        std::fputs(usageText(kProgramName).c_str(), stdout);
+        return 0;
+    case CommandLine::Action::Version:
+        std::printf("%s %s\n", kProgramName, TANDERA_VERSION);
+        return 0;
+    case CommandLine::Action::Misuse:
+        writeError(std::string(kProgramName) + ": " + misuseText(line));
+        std::fputs(usageText(kProgramName).c_str(), stderr);
+        return 2;
+    case CommandLine::Action::Window:
+        writeError(noDisplayText(kProgramName));
+        return 1;
+    case CommandLine::Action::Update:
+        break;
+    }
+    if (!programDirectoryFound(false))
+        return 1;
+    installConsoleSeams();
+    try {
+        return RunUpdate(line.path) ? 0 : 1;
+    } catch (...) {
+        ReportCurrentException();
+        return 1;
+    }
+}
+
+} // namespace
+
+// Without options the program shows the settings dialog and runs until Tutup (exit status 0) or
+// an unhandled-error report (exit status 1) ends the event loop. The options are read before
+// any Qt application object exists, so that Qt's own (-platform and the rest) are refused too.
 int main(int argc, char** argv)
 {
-    // Only the program's own path goes to Qt: the program takes no command line options.
-    int qtArgc = std::min(argc, 1);
+    const CommandLine line = parseCommandLine(argc, argv);
+    if (line.action != CommandLine::Action::Window || !haveDisplay())
+        return runWithoutWindow(line, argv[0]);
+
+    int qtArgc = 1;
     QApplication app(qtArgc, argv);
     // Before any window exists: captions and names are worded when the widgets are made.
-    installTranslations(catalogueFolderOf(ProgramDirectory()));
-    // The application name, not a display name: Qt appends a display name to every window
-    // title, and the message boxes' titles must stay exactly as given.
-    QApplication::setApplicationName(QStringLiteral("Patch"));
-    QApplication::setApplicationVersion(QStringLiteral(TANDERA_VERSION));
+    installTranslations(kCatalogueFolder);
+    nameApplication();
+    if (!programDirectoryFound(true))
+        return 1;
     // Ties the windows to the installed menu entry, whose icon and name the desktop shows.
     QGuiApplication::setDesktopFileName(QStringLiteral(TANDERA_APP_ID));
     QApplication::setWindowIcon(appIcon());

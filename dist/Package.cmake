@@ -15,11 +15,17 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "reload the packaging and port tables of the Tandera database
 Patch opens the password-protected Tandera database Kolvarin.mdb and reloads
 its two reference tables, packaging kinds (Tblkemasan) and ports
-(TblPelabuhan), from the data files in /usr/lib/tandera-patch/. Each reload is
-all or nothing. Every text the operator sees is Indonesian.")
+(TblPelabuhan), from the data files in /usr/share/tandera-patch/, unless an
+operator brings new ones in ~/.local/share/tandera-patch/ or an administrator
+in /usr/local/share/tandera-patch/. Each reload is all or nothing. The window's
+texts are always Indonesian; error reports and the command line follow the
+locale (Indonesian or English). tandera-patch --update PATH runs the same
+update without a window, for remote shells and scripts.")
 # Depends from the program's libraries (dpkg-shlibdeps), plus Qt's platform plugins: libqt6gui6
 # only recommends them, and without them the window cannot open.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# Keeps an administrator's changed data files from 1.0.0's program folder over the upgrade.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/unix/preinst)
 include(CPack)

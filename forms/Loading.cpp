@@ -1,8 +1,6 @@
 #include "forms/Loading.h"
 
-#include "engine/Error.h"
 #include "forms/Twips.h"
-#include "platform/NumberText.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -13,10 +11,6 @@
 #include <QThread>
 #include <QWindow>
 
-#include <cmath>
-#include <cstdint>
-#include <exception>
-#include <limits>
 #include <memory>
 
 namespace {
@@ -32,22 +26,6 @@ std::unique_ptr<Loading>& instanceSlot()
 void deleteInstance()
 {
     instanceSlot().reset();
-}
-
-// What a statement does when it fails inside proses: nothing, and the next one runs.
-template <typename Statement> void resumeNext(Statement&& statement) noexcept
-{
-    try {
-        statement();
-    } catch (const std::exception&) {
-    }
-}
-
-float toSingle(double value)
-{
-    if (std::isfinite(value) && std::abs(value) > std::numeric_limits<float>::max())
-        throw Error(ErrorNumber::Overflow, "Overflow");
-    return static_cast<float>(value);
 }
 
 } // namespace
@@ -116,46 +94,12 @@ void Loading::Hide()
 
 void Loading::proses(const std::string& Pars)
 {
-    advance(Pars);
+    ProgressBar1.advance(Pars);
     if (!m_shown || !m_paintingEnabled || ++m_callsSinceClockCheck < ClockCheckCalls)
         return;
     m_callsSinceClockCheck = 0;
     if (m_sincePaint.hasExpired(PaintInterval))
         paintNow();
-}
-
-// Every failure is swallowed where it happens and the next statement runs, as the original
-// routine did under On Error Resume Next; a refused write ends the call.
-void Loading::advance(const std::string& Pars)
-{
-    bool full = true; // a failed read or test goes on with the wrap
-    resumeNext([&] { full = ProgressBar1.Value() == ProgressBar::Max; });
-    if (full) {
-        resumeNext([&] { ProgressBar1.SetValue(ProgressBar::Min); });
-        return;
-    }
-
-    // The margin's round trip never changes, and the value's is the same in both steps (nothing
-    // writes the bar between them), so each is worked out once.
-    static const double margin = leadingNumber(numberToText(0.3));
-    double current = 0;
-    bool close = true; // a failed sum or test goes on with the clamp
-    resumeNext([&] {
-        current = singleRoundTrip(ProgressBar1.Value());
-        close = current + margin >= 100.0;
-    });
-    if (close) {
-        resumeNext([&] { ProgressBar1.SetValue(ProgressBar::Max); });
-        return;
-    }
-
-    resumeNext([&] {
-        if (Pars != m_stepText) {
-            m_step = leadingNumber(Pars);
-            m_stepText = Pars;
-        }
-        ProgressBar1.SetValue(toSingle(m_step + current));
-    });
 }
 
 void Loading::centreOnScreen()

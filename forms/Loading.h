@@ -51,7 +51,6 @@ public:
     const ProgressBar& progressBar1() const { return ProgressBar1; }
 
 private:
-    void advance(const std::string& Pars);
     void centreOnScreen();
     void waitUntilExposed();
     void paintNow();
@@ -61,9 +60,6 @@ private:
     ProgressBar ProgressBar1;
     QElapsedTimer m_sincePaint;
     int m_callsSinceClockCheck = 0;
-    // A reload passes one step text line after line: it is parsed once.
-    std::string m_stepText;
-    double m_step = 0.0;
     bool m_shown = false;
     bool m_paintingEnabled = true;
 };

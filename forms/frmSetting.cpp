@@ -3,9 +3,7 @@
 #include "forms/AppIcon.h"
 #include "forms/RunGuard.h"
 #include "forms/Twips.h"
-#include "modules/MdlMain.h"
-#include "modules/MdlUtil.h"
-#include "platform/CursorOverride.h"
+#include "modules/UpdateRun.h"
 #include "platform/ErrorReport.h"
 #include "platform/FileDialog.h"
 
@@ -16,9 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include <exception>
 #include <limits>
-#include <new>
 
 namespace {
 
@@ -32,18 +28,8 @@ template <typename Handler> void runClick(Handler&& handler)
     const RunGuard run;
     try {
         handler();
-    } catch (const Error& error) {
-        ReportUnhandledError(error);
-    } catch (const std::bad_alloc&) {
-        ReportUnhandledError(
-            Error(ErrorNumber::OutOfMemory,
-                  QCoreApplication::translate("frmSetting", "Out of memory").toStdString()));
-    } catch (const std::exception& exception) {
-        ReportUnhandledError(Error(ErrorNumber::InternalError, exception.what()));
     } catch (...) {
-        ReportUnhandledError(
-            Error(ErrorNumber::InternalError,
-                  QCoreApplication::translate("frmSetting", "Internal error").toStdString()));
+        ReportCurrentException();
     }
 }
 
@@ -125,13 +111,7 @@ void frmSetting::cmdOk_Click()
 {
     if (txtFolderZEMO->text().isEmpty())
         return;
-    // Until the run ends, whichever way: its message boxes show the arrow while they wait.
-    const CursorOverride busy(Qt::WaitCursor);
-    OpenDatabase(txtFolderZEMO->text().toStdString());
-    if (cnDatabase().State() == Connection::adStateOpen) {
-        UpdateTblKemasan();
-        UpdateTblPelabuhan();
-    }
+    RunUpdate(txtFolderZEMO->text().toStdString());
 }
 
 void frmSetting::Command1_Click()

@@ -3,8 +3,8 @@
 #include "modules/DataRecord.h"
 #include "modules/MdlMain.h"
 #include "modules/ReferenceTable.h"
+#include "platform/DataFiles.h"
 #include "platform/MessageBox.h"
-#include "platform/ProgramDirectory.h"
 #include "platform/ProgressWindow.h"
 #include "platform/TextFileInput.h"
 
@@ -14,12 +14,6 @@
 #include <string_view>
 
 namespace {
-
-#ifdef _WIN32
-constexpr char kPathSeparator = '\\';
-#else
-constexpr char kPathSeparator = '/';
-#endif
 
 // Room for a typical statement; longer lines grow the one buffer once.
 constexpr std::size_t kStatementCapacity = 512;
@@ -103,7 +97,7 @@ void ReloadTable(const ReferenceTable& table)
     try {
         // Opened before the delete so that a file that cannot be a data file (missing, a FIFO,
         // a folder, a device) is refused before anything is written.
-        TextFileInput input(ProgramDirectory() + kPathSeparator + std::string(table.fileName));
+        TextFileInput input(dataFilePath(table.fileName));
         ExecuteSql(std::string(table.deleteStatement));
         ExecuteSql(std::string(table.alterStatement));
         shown = &progressWindow();

@@ -7,8 +7,8 @@ struct ReferenceTable;
 // Runs one statement on cnDatabase (creating it first if need be); errors travel to the caller.
 void ExecuteSql(const std::string& sql);
 
-// Reload Tblkemasan from tblkemasan.dat and TblPelabuhan from tblpelabuhan.dat, beside the
-// program, showing the progress window meanwhile and a completion box after. Each runs in one
+// Reload Tblkemasan from tblkemasan.dat and TblPelabuhan from tblpelabuhan.dat (found by
+// dataFilePath), showing the progress window meanwhile and a completion box after. Each runs in one
 // transaction: on any failure the table is left as it was, the progress window is hidden, no box
 // shows and the Error travels on with its number; one a data line caused names the file, the
 // line, the table and the line's code ("tblkemasan.dat, line 12, table Tblkemasan, code 'BX':

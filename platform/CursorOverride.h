@@ -3,7 +3,8 @@
 #include <Qt>
 
 // Shows shape as the application's cursor while it lives, above any shape set before it, and
-// puts back what was there when it goes, on every path out. Needs the application object.
+// puts back what was there when it goes, on every path out. Does nothing without a GUI
+// application object.
 class CursorOverride
 {
 public:
@@ -11,4 +12,7 @@ public:
     ~CursorOverride();
     CursorOverride(const CursorOverride&) = delete;
     CursorOverride& operator=(const CursorOverride&) = delete;
+
+private:
+    bool m_active;
 };

@@ -9,6 +9,8 @@
 #include <QThread>
 
 #include <cstdlib>
+#include <exception>
+#include <new>
 #include <utility>
 
 namespace {
@@ -18,17 +20,18 @@ ErrorReportHandler& handler()
     return installed;
 }
 
+} // namespace
+
 // Number and description first, then what became of the data.
-QString reportText(const Error& error)
+std::string errorReportText(const Error& error)
 {
     QString text =
         QCoreApplication::translate("ErrorReport", "Run-time error '%1':").arg(error.number());
     text += QStringLiteral("\n\n") + QString::fromStdString(error.description());
     if (!error.dataNote().empty())
         text += QStringLiteral("\n\n") + QString::fromStdString(error.dataNote());
-    return text;
+    return text.toStdString();
 }
-} // namespace
 
 // With an event loop running, QCoreApplication::exit(1) makes every loop of the thread return
 // (so main's exec() returns 1) once control gets back to it: the caller must return at once and
@@ -47,13 +50,32 @@ void ReportUnhandledError(const Error& error)
     box.setStandardButtons(QMessageBox::Ok);
     box.setWindowTitle(QGuiApplication::applicationDisplayName());
     box.setTextFormat(Qt::PlainText);
-    box.setText(reportText(error));
+    box.setText(QString::fromStdString(errorReportText(error)));
     box.exec();
 
     if (QCoreApplication::instance() != nullptr && QThread::currentThread()->loopLevel() > 0)
         QCoreApplication::exit(1);
     else
         std::exit(1);
+}
+
+void ReportCurrentException()
+{
+    try {
+        throw;
+    } catch (const Error& error) {
+        ReportUnhandledError(error);
+    } catch (const std::bad_alloc&) {
+        ReportUnhandledError(
+            Error(ErrorNumber::OutOfMemory,
+                  QCoreApplication::translate("ErrorReport", "Out of memory").toStdString()));
+    } catch (const std::exception& exception) {
+        ReportUnhandledError(Error(ErrorNumber::InternalError, exception.what()));
+    } catch (...) {
+        ReportUnhandledError(
+            Error(ErrorNumber::InternalError,
+                  QCoreApplication::translate("ErrorReport", "Internal error").toStdString()));
+    }
 }
 
 void setErrorReportHandler(ErrorReportHandler newHandler)

@@ -1,7 +1,6 @@
 #include "platform/Translations.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QString>
@@ -45,11 +44,4 @@ std::string installTranslations(const std::string& catalogueFolder)
             return QLocale::languageToCode(language.language()).toStdString();
     }
     return {};
-}
-
-std::string catalogueFolderOf(const std::string& programDirectory)
-{
-    return QDir(QString::fromStdString(programDirectory))
-        .filePath(QStringLiteral("translations"))
-        .toStdString();
 }

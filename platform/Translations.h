@@ -11,5 +11,5 @@
 // catalogue is no error: the texts then stay English. Needs the application object.
 std::string installTranslations(const std::string& catalogueFolder);
 
-// The folder installTranslations looks in for a program: translations/ beside it.
-std::string catalogueFolderOf(const std::string& programDirectory);
+// Where a program linked with tandera_catalogues carries its own catalogues: a Qt resource.
+inline constexpr auto kCatalogueFolder = ":/translations";

@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
-# Installs, from Debian's packages, what building, running and testing need; skips what is present.
+# Installs, from Debian's packages, what building and running need; with --tests, also what the
+# tests, the sanitizer build and the fuzz targets need. Skips what is present.
 set -euo pipefail
 
+# qt6-l10n-tools compiles the catalogue; sqlite3 is for looking at the demo's result.
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-qpa-plugins libsqlite3-dev fonts-dejavu-core
-    libgtest-dev libgmock-dev
-    xvfb xauth xdotool x11-utils sqlite3
-    dpkg-dev file lintian desktop-file-utils appstream
-    clang libclang-rt-dev
-    qt6-l10n-tools qt6-translations-l10n locales
+    qt6-l10n-tools qt6-translations-l10n sqlite3
 )
+if [ "${1:-}" = --tests ]; then
+    packages+=(
+        libgtest-dev libgmock-dev
+        xvfb xauth xdotool x11-utils
+        dpkg-dev file lintian desktop-file-utils appstream
+        clang libclang-rt-dev
+        locales
+    )
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -25,6 +32,8 @@ if ((${#missing[@]})); then
     apt-get update -qq
     apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+
+[ "${1:-}" = --tests ] || exit 0
 
 # The locale tests run the program under Indonesian and German locales; a locale that is not
 # generated falls back to C, which would hide what they check.

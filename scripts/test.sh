@@ -3,9 +3,9 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer; then each fuzz target for 20 seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh --tests
 
-scripts/build.sh build
+scripts/build.sh build -DTANDERA_BUILD_TESTS=ON
 (cd build && ctest --output-on-failure)
 
 scripts/build.sh build-asan -DTANDERA_SANITIZE=ON

@@ -1,7 +1,6 @@
 #include "tools/DemoDatabase.h"
 
 #include "engine/Error.h"
-#include "platform/ProgramDirectory.h"
 #include "platform/Translations.h"
 
 #include <QCoreApplication>
@@ -77,7 +76,7 @@ int main(int argc, char** argv)
     // Only for the catalogue of the operator's language; the arguments are read here.
     int qtArgc = std::min(argc, 1);
     QCoreApplication app(qtArgc, argv);
-    installTranslations(catalogueFolderOf(ProgramDirectory()));
+    installTranslations(kCatalogueFolder);
 
     std::optional<std::string> path;
     bool optionsEnded = false;

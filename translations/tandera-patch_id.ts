@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="id">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opsi &apos;%1&apos; tidak dikenal</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a database path</source>
+        <translation>opsi &apos;%1&apos; memerlukan path database</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; takes no argument</source>
+        <translation>opsi &apos;%1&apos; tidak menerima argumen</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumen &apos;%1&apos; tidak diharapkan</translation>
+    </message>
+    <message>
+        <source>Usage: %1
+       %1 --update PATH
+       %1 --help | --version
+Without options, opens the window that reloads the packaging and port tables of a Tandera database.
+  --update PATH  reload both tables of the database at PATH without a window
+  --help         show this help and exit
+  --version      show the version and exit
+</source>
+        <translation>Pemakaian: %1
+           %1 --update PATH
+           %1 --help | --version
+Tanpa opsi, membuka jendela yang memuat ulang tabel kemasan dan pelabuhan sebuah database Tandera.
+  --update PATH  muat ulang kedua tabel database di PATH tanpa jendela
+  --help         tampilkan bantuan ini lalu keluar
+  --version      tampilkan versi lalu keluar
+</translation>
+    </message>
+    <message>
+        <source>%1: no display found; the window needs a graphical session. To update a database without one, use --update PATH.</source>
+        <translation>%1: layar tidak ditemukan; jendela memerlukan sesi grafis. Untuk memperbarui database tanpa sesi grafis, pakai --update PATH.</translation>
+    </message>
+</context>
+<context>
     <name>Connection</name>
     <message>
         <source>The connection cannot be used to perform this operation. It is either closed or invalid in this context.</source>
@@ -14,6 +55,13 @@
     <message>
         <source>Operation is not allowed when the object is closed.</source>
         <translation>Operasi tidak diizinkan saat objek tertutup.</translation>
+    </message>
+</context>
+<context>
+    <name>DataFiles</name>
+    <message>
+        <source>File not found in any of: %1</source>
+        <translation>File tidak ditemukan di mana pun dari: %1</translation>
     </message>
 </context>
 <context>
@@ -156,6 +204,14 @@
         <source>Run-time error &apos;%1&apos;:</source>
         <translation>Terjadi kesalahan nomor &apos;%1&apos;:</translation>
     </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memori tidak cukup</translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation>Kesalahan internal</translation>
+    </message>
 </context>
 <context>
     <name>MdlUtil</name>
@@ -170,6 +226,17 @@
     <message>
         <source>Table %1 was reloaded before it and keeps its new rows.</source>
         <translation>Tabel %1 sudah diperbarui sebelumnya dan tetap berisi baris-baris barunya.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramDirectory</name>
+    <message>
+        <source>Cannot read %1 to find the program&apos;s folder: %2</source>
+        <translation>%1 tidak dapat dibaca untuk menemukan folder program: %2</translation>
+    </message>
+    <message>
+        <source>The program&apos;s folder %1 no longer exists.</source>
+        <translation>Folder program %1 sudah tidak ada.</translation>
     </message>
 </context>
 <context>
@@ -216,14 +283,6 @@
 </context>
 <context>
     <name>frmSetting</name>
-    <message>
-        <source>Out of memory</source>
-        <translation>Memori tidak cukup</translation>
-    </message>
-    <message>
-        <source>Internal error</source>
-        <translation>Kesalahan internal</translation>
-    </message>
     <message>
         <source>Browse for the database file</source>
         <translation>Cari file database</translation>

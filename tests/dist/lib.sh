@@ -54,13 +54,15 @@ check_window_class() {
 }
 
 # The README's run on the installed binary $1 (through its bin/ link): a demo database, both
-# completion messages, and afterwards one row per line of the data files beside the program.
+# completion messages, and afterwards one row per line of the shipped data files in share/,
+# which the program finds through XDG_DATA_DIRS as it finds /usr/share's.
 update_run() {
-    local binary=$1 data_dir database
-    data_dir=$(dirname "$(readlink -f "$binary")")
+    local binary=$1 share data_dir database
+    share="$(cd "$(dirname "$binary")/../share" && pwd)"
+    data_dir="$share/tandera-patch"
     database=$(mktemp -d -p "$work")/Kolvarin.mdb
     "$makedemo" "$database"
-    start_logged "$binary"
+    XDG_DATA_DIRS="$share" start_logged "$binary"
     dialog=$(wait_window Patch 30) || fail "the settings dialog did not appear"
     check_window_class "$(dirname "$binary")/../share/applications/$app_id.desktop"
     type_text "$dialog" "$database"

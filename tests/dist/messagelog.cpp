@@ -1,5 +1,6 @@
 #include <QMessageBox>
 #include <QString>
+#include <QWidget>
 
 #include <dlfcn.h>
 
@@ -7,15 +8,12 @@
 #include <cstdlib>
 
 // Preloaded into the program under test (LD_PRELOAD), this appends the text of every message box
-// the program shows to the file named by TANDERA_MESSAGE_LOG, one box per line, so a test of the
-// installed program can read what the operator read. It stands in front of Qt's own setText and
-// hands every call on unchanged.
-void QMessageBox::setText(const QString& text)
+// the program shows to the file named by TANDERA_MESSAGE_LOG, and every accessible name it sets
+// to the one named by TANDERA_NAME_LOG, one per line, so a test of the installed program can read
+// what the operator read or heard. It hands every call on to Qt's own setter unchanged.
+static void logLine(const char* variable, const QString& text)
 {
-    using SetText = void (*)(QMessageBox*, const QString&);
-    static const auto real =
-        reinterpret_cast<SetText>(dlsym(RTLD_NEXT, "_ZN11QMessageBox7setTextERK7QString"));
-    if (const char* log = std::getenv("TANDERA_MESSAGE_LOG")) {
+    if (const char* log = std::getenv(variable)) {
         if (std::FILE* file = std::fopen(log, "a")) {
             QString line = text;
             line.replace(QLatin1Char('\n'), QLatin1Char(' '));
@@ -23,5 +21,22 @@ void QMessageBox::setText(const QString& text)
             std::fclose(file);
         }
     }
+}
+
+void QMessageBox::setText(const QString& text)
+{
+    using SetText = void (*)(QMessageBox*, const QString&);
+    static const auto real =
+        reinterpret_cast<SetText>(dlsym(RTLD_NEXT, "_ZN11QMessageBox7setTextERK7QString"));
+    logLine("TANDERA_MESSAGE_LOG", text);
     real(this, text);
+}
+
+void QWidget::setAccessibleName(const QString& name)
+{
+    using SetName = void (*)(QWidget*, const QString&);
+    static const auto real =
+        reinterpret_cast<SetName>(dlsym(RTLD_NEXT, "_ZN7QWidget17setAccessibleNameERK7QString"));
+    logLine("TANDERA_NAME_LOG", name);
+    real(this, name);
 }

@@ -12,9 +12,8 @@ dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { line = $1 " " $2 " " $6; if ($7 == "->") 
 sort >"$work/expected" <<EXPECTED
 lrwxrwxrwx root/root ./usr/bin/tandera-patch -> ../lib/tandera-patch/tandera-patch
 -rwxr-xr-x root/root ./usr/lib/tandera-patch/tandera-patch
--rw-r--r-- root/root ./usr/lib/tandera-patch/tblkemasan.dat
--rw-r--r-- root/root ./usr/lib/tandera-patch/tblpelabuhan.dat
--rw-r--r-- root/root ./usr/lib/tandera-patch/translations/tandera-patch_id.qm
+-rw-r--r-- root/root ./usr/share/tandera-patch/tblkemasan.dat
+-rw-r--r-- root/root ./usr/share/tandera-patch/tblpelabuhan.dat
 -rw-r--r-- root/root ./usr/share/applications/$app_id.desktop
 -rw-r--r-- root/root ./usr/share/icons/hicolor/16x16/apps/$app_id.png
 -rw-r--r-- root/root ./usr/share/icons/hicolor/32x32/apps/$app_id.png

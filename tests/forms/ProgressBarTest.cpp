@@ -2,6 +2,8 @@
 
 #include "engine/Error.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QProgressBar>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -65,6 +67,21 @@ TEST(ProgressBar, DrawsFractionsOfAUnit)
     EXPECT_EQ(drawn.value(), 2); // a step of 0.00167 still moves the drawn bar
     EXPECT_EQ(drawn.minimum(), 0);
     EXPECT_EQ(drawn.orientation(), Qt::Horizontal);
+}
+
+// A screen reader must hear what the bar is and how far it has got, in the operator's terms.
+TEST(ProgressBar, IsNamedAndReportsItsOwnValueOverTheAccessibilityBus)
+{
+    QWidget window;
+    ProgressBar bar(window);
+    bar.SetValue(99.6f);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&bar.drawn());
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Proses Update"));
+    const QAccessibleValueInterface* value = accessible->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->minimumValue().toDouble(), 0.0);
+    EXPECT_EQ(value->maximumValue().toDouble(), 100.0);
+    EXPECT_EQ(value->currentValue().toFloat(), 99.6f);
 }
 
 } // namespace

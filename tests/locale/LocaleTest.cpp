@@ -27,7 +27,7 @@ bool indonesian()
 // Installed once per process, before the first window, as the program's start does it.
 const std::string& chosenLanguage()
 {
-    static const std::string chosen = installTranslations(catalogueFolderOf(TANDERA_BINARY_DIR));
+    static const std::string chosen = installTranslations(kCatalogueFolder);
     return chosen;
 }
 
@@ -42,7 +42,7 @@ TEST_F(LocaleTest, TheLocaleExistsAndChoosesTheCatalogue)
     const QByteArray requested = qgetenv("LC_ALL");
     if (requested != "C") {
         EXPECT_STREQ(requested.constData(), std::setlocale(LC_ALL, nullptr))
-            << "the locale is not installed on this machine: scripts/setup.sh generates it";
+            << "the locale is not installed on this machine: scripts/setup.sh --tests generates it";
     }
     EXPECT_EQ(indonesian() ? "id" : "", chosenLanguage());
 }

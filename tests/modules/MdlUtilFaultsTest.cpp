@@ -50,7 +50,8 @@ TEST_F(MdlUtilFaults, MissingDataFileLeavesTheTableAsItWas)
     const Error error = errorOf(UpdateTblPelabuhan);
 
     EXPECT_EQ(error.number(), ErrorNumber::FileNotFound);
-    EXPECT_EQ(error.description(), "File not found: '" + dataPath("tblpelabuhan.dat") + "'");
+    EXPECT_NE(error.description().find("'" + dataPath("tblpelabuhan.dat") + "'"), std::string::npos)
+        << error.description();
     EXPECT_EQ(pelabuhan(), kOldPelabuhan);
     EXPECT_EQ(boxes(), std::vector<MessageBoxCall>{});
     EXPECT_FALSE(windowVisible());

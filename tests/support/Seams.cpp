@@ -46,11 +46,16 @@ ScriptedFileDialog::~ScriptedFileDialog()
 ProgramDirectoryOverride::ProgramDirectoryOverride(const std::string& directory)
 {
     setProgramDirectoryForTests(directory);
+    qputenv("XDG_DATA_HOME", "/nonexistent");
+    qputenv("XDG_DATA_DIRS", "/nonexistent");
 }
 
+// Qt reads the folders too (its MIME types for the file dialog), so they go back as they were.
 ProgramDirectoryOverride::~ProgramDirectoryOverride()
 {
     setProgramDirectoryForTests({});
+    qputenv("XDG_DATA_HOME", m_dataHome);
+    qputenv("XDG_DATA_DIRS", m_dataDirs);
 }
 
 namespace {

@@ -3,6 +3,8 @@
 #include "engine/Error.h"
 #include "platform/MessageBox.h"
 
+#include <QByteArray>
+
 #include <deque>
 #include <string>
 #include <vector>
@@ -61,7 +63,8 @@ private:
     std::vector<std::string> m_filters;
 };
 
-// Points ProgramDirectory() at directory while it lives.
+// Points ProgramDirectory() at directory while it lives, and the XDG data folders nowhere, so
+// that data files come from that directory only.
 class ProgramDirectoryOverride
 {
 public:
@@ -69,6 +72,10 @@ public:
     ~ProgramDirectoryOverride();
     ProgramDirectoryOverride(const ProgramDirectoryOverride&) = delete;
     ProgramDirectoryOverride& operator=(const ProgramDirectoryOverride&) = delete;
+
+private:
+    QByteArray m_dataHome = qgetenv("XDG_DATA_HOME");
+    QByteArray m_dataDirs = qgetenv("XDG_DATA_DIRS");
 };
 
 // The program-wide cnDatabase is shared by every test in a program: this closes it (when it

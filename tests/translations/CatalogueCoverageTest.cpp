@@ -95,8 +95,8 @@ TEST(CatalogueCoverage, EveryTextInTheSourcesHasAnIndonesianTranslationInTheBuil
     const std::vector<Message> texts = textsInTheSources();
     ASSERT_GT(texts.size(), 10u) << "lupdate found hardly any texts: are the sources listed?";
     QTranslator catalogue;
-    const QString qm = QString::fromStdString(catalogueFolderOf(TANDERA_BINARY_DIR)) +
-                       QStringLiteral("/tandera-patch_id.qm");
+    const QString qm =
+        QString::fromLatin1(kCatalogueFolder) + QStringLiteral("/tandera-patch_id.qm");
     ASSERT_TRUE(catalogue.load(qm)) << qm.toStdString();
     for (const Message& text : texts) {
         const QString translated = catalogue.translate(text.context.toUtf8().constData(),
