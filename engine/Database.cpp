@@ -3,6 +3,7 @@
 #include "engine/ConnectionText.h"
 #include "engine/DatabaseFormat.h"
 #include "engine/Error.h"
+#include "engine/FailedCommit.h"
 #include "engine/FileProbe.h"
 #include "engine/Hardening.h"
 #include "engine/JetErrors.h"
@@ -49,6 +50,7 @@ std::string transactionLevel(int depth)
 struct Database::Impl : Session
 {
     using Session::Session;
+    bool commitMayHaveLanded = false;
 };
 
 Database::Database(std::unique_ptr<Impl> impl) : m_impl(std::move(impl)) {}
@@ -156,11 +158,13 @@ void Database::commitTransaction()
         throw jet::noTransaction();
     }
     sqlite3* db = session.db.get();
+    m_impl->commitMayHaveLanded = false;
     try {
         execSql(db, session.transactionDepth == 1
                         ? "COMMIT"
                         : ("RELEASE " + transactionLevel(session.transactionDepth - 1)).c_str());
     } catch (const SqliteError& error) {
+        m_impl->commitMayHaveLanded = failedCommitMayHaveLanded(db);
         throw jet::fromSqlite(error, session.path, {});
     }
     --session.transactionDepth;
@@ -188,6 +192,11 @@ void Database::rollbackTransaction()
         throw jet::fromSqlite(error, session.path, {});
     }
     --session.transactionDepth;
+}
+
+bool Database::commitMayHaveLanded() const
+{
+    return m_impl->commitMayHaveLanded;
 }
 
 bool Database::inTransaction() const

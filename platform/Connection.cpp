@@ -75,6 +75,11 @@ void Connection::RollbackTrans()
     open().rollbackTransaction();
 }
 
+bool Connection::CommitMayHaveLanded() const
+{
+    return m_database && m_database->commitMayHaveLanded();
+}
+
 engine::Database& Connection::open()
 {
     if (!m_database)

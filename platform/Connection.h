@@ -42,6 +42,9 @@ public:
     void BeginTrans();
     void CommitTrans();
     void RollbackTrans();
+    // After CommitTrans raised: whether its changes may be in the database all the same, as
+    // against certainly undone. False when closed.
+    bool CommitMayHaveLanded() const;
 
 private:
     engine::Database& open();

@@ -216,6 +216,10 @@
         <translation>Tabel %1 dibiarkan persis seperti semula: tidak ada barisnya yang berubah.</translation>
     </message>
     <message>
+        <source>Table %1 may already hold its new rows: its commit failed too late to be undone.</source>
+        <translation>Tabel %1 mungkin sudah berisi baris-baris barunya: commit-nya gagal ketika sudah terlambat untuk dibatalkan.</translation>
+    </message>
+    <message>
         <source>Table %1 was reloaded before it and keeps its new rows.</source>
         <translation>Tabel %1 sudah diperbarui sebelumnya dan tetap berisi baris-baris barunya.</translation>
     </message>

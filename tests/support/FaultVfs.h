@@ -28,7 +28,8 @@ public:
         Write,
         Sync,
         Truncate,
-        Delete
+        Delete,
+        FolderSync // after a delete that asks for it
     };
     enum class Role
     {
