@@ -46,8 +46,8 @@ std::vector<CaseResult> runBench(const BenchOptions& options)
         throw std::runtime_error("cannot make a temporary folder");
 
     const std::string workDirectory = work.path().toStdString();
-    const bool padded = std::ranges::find(options.cases, BenchCase::OpenPadded) !=
-                        options.cases.end();
+    const bool padded =
+        std::ranges::find(options.cases, BenchCase::OpenPadded) != options.cases.end();
     if (padded) {
         const std::string path = paddedDatabasePath(workDirectory);
         makePaddedDatabase(path);
@@ -90,8 +90,8 @@ std::vector<CaseResult> runBench(const BenchOptions& options)
         std::filesystem::remove_all(directory);
     }
     if (padded)
-        std::filesystem::remove_all(std::filesystem::path(paddedDatabasePath(workDirectory))
-                                        .parent_path());
+        std::filesystem::remove_all(
+            std::filesystem::path(paddedDatabasePath(workDirectory)).parent_path());
     return results;
 }
 

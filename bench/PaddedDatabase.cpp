@@ -26,8 +26,8 @@ void makePaddedDatabase(const std::string& path)
     exec(db.get(), "CREATE TABLE Arsip (id INTEGER PRIMARY KEY, isi BLOB)");
     exec(db.get(), "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
                        std::to_string(kPaddingBytes / kBlobBytes) +
-                       ") INSERT INTO Arsip (isi) SELECT randomblob(" +
-                       std::to_string(kBlobBytes) + ") FROM n");
+                       ") INSERT INTO Arsip (isi) SELECT randomblob(" + std::to_string(kBlobBytes) +
+                       ") FROM n");
     transaction.commit();
 }
 

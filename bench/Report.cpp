@@ -134,10 +134,10 @@ std::vector<Verdict> judgeTargets(const std::vector<CaseResult>& results)
 
     for (const std::int64_t size : sizesOf(results)) {
         if (find(results, size, BenchCase::OpenPadded))
-            verdicts.push_back(limitVerdict(
-                "open-padded / open <= 2 at " + grouped(size) + " lines",
-                ratio(results, size, BenchCase::OpenPadded, BenchCase::Open), kMaxPaddedOpenToOpen,
-                2));
+            verdicts.push_back(
+                limitVerdict("open-padded / open <= 2 at " + grouped(size) + " lines",
+                             ratio(results, size, BenchCase::OpenPadded, BenchCase::Open),
+                             kMaxPaddedOpenToOpen, 2));
     }
 
     const Measurement* from = find(results, kLinearFrom, BenchCase::Ours);

@@ -42,8 +42,8 @@ TEST_P(OpenRefusesHostileFile, WithTheFailedOpenErrorLeavingItUntouched)
 
     const std::vector<std::string> written = referenceTableNames();
     EXPECT_EQ(numbered(errorOf([&] {
-                  engine::Database::open(path, hostile::Password,
-                                         engine::Database::DefaultBusyWait, written);
+                  engine::Database::open(path, hostile::Password, engine::Database::DefaultBusyWait,
+                                         written);
               })),
               numbered(ErrorNumber::ProviderFailure, GetParam().description(path)));
     EXPECT_EQ(fileBytes(path), before);

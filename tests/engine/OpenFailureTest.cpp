@@ -5,10 +5,10 @@
 #include "tests/engine/EngineFixture.h"
 #include "tests/support/HostileDatabase.h"
 
+#include <fcntl.h>
 #include <linux/fs.h>
 #include <sqlite3.h>
 #include <sys/ioctl.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -92,11 +92,10 @@ INSTANTIATE_TEST_SUITE_P(
                                   [](const std::string& p) {
                                       engine::CreateDatabase(p, "rovak");
                                       hostile::runOnFile(
-                                          p, std::string("UPDATE ") +
-                                                 engine::format::PasswordTable +
-                                                 " SET iterations = " +
-                                                 std::to_string(
-                                                     engine::PasswordHash::Iterations + 1));
+                                          p,
+                                          std::string("UPDATE ") + engine::format::PasswordTable +
+                                              " SET iterations = " +
+                                              std::to_string(engine::PasswordHash::Iterations + 1));
                                   }},
                       BadFileCase{"Directory",
                                   [](const std::string& p) {
