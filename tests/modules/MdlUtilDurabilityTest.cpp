@@ -104,25 +104,22 @@ TEST_F(MdlUtilDisk, FullDiskSaysSoNamesTheFileAndKeepsTheRows)
     EXPECT_EQ(pelabuhan().size(), static_cast<std::size_t>(2 * kOldPorts));
 }
 
-// A commit whose folder sync failed, after the journal's delete, was said to have left the table
-// as it was, though its rows were in; one failing before that point is undone and says so.
+// A commit failing after the journal's delete was said to leave the table as it was, rows and all.
 TEST_F(MdlUtilDisk, FailedCommitSaysWhetherItsRowsMayBeIn)
 {
     writeData("tblkemasan.dat", "AA;one\r\n");
-    const auto failJournal = [this](FaultVfs::Kind failing, int code) {
-        m_vfs.setObserver([failing, code](const FaultVfs::Event& event) {
-            return event.kind == failing && event.role == FaultVfs::Role::Journal ? code
-                                                                                  : SQLITE_OK;
+    const auto noteWhenFailing = [this](FaultVfs::Kind failing, int code) {
+        m_vfs.setObserver([=](const FaultVfs::Event& event) {
+            return event.kind == failing && event.role == FaultVfs::Role::Journal ? code : 0;
         });
         const Error error = errorOf(UpdateTblKemasan);
         m_vfs.setObserver({});
         return error.dataNote();
     };
-
-    EXPECT_EQ(failJournal(FaultVfs::Kind::Delete, SQLITE_IOERR_DELETE),
+    EXPECT_EQ(noteWhenFailing(FaultVfs::Kind::Delete, SQLITE_IOERR_DELETE),
               "Table Tblkemasan was left exactly as it was: none of its rows changed.");
     EXPECT_EQ(kemasan(), kOldKemasan);
-    EXPECT_EQ(failJournal(FaultVfs::Kind::FolderSync, SQLITE_IOERR_DIR_FSYNC),
+    EXPECT_EQ(noteWhenFailing(FaultVfs::Kind::FolderSync, SQLITE_IOERR_DIR_FSYNC),
               "Table Tblkemasan may already hold its new rows: its commit failed too late to be "
               "undone.");
     EXPECT_EQ(kemasan(), (Rows{{"AA", "one"}}));

@@ -310,24 +310,22 @@ int FaultVfs::remove(const char* name, int syncFolder)
 {
     const std::string path = name ? name : "";
     const bool tracked = m_durable.contains(path);
-    const Role role = path.ends_with("-journal") ? Role::Journal : Role::Database;
     if (tracked && m_observer) {
+        const std::string_view suffix = "-journal";
+        const Role role = path.ends_with(suffix) ? Role::Journal : Role::Database;
         if (const int rc = m_observer(Event{Kind::Delete, role, path}); rc != SQLITE_OK)
             return rc;
     }
     const int rc = m_real->xDelete(m_real, name, tracked ? 0 : syncFolder);
-    if (rc != SQLITE_OK || !tracked)
-        return rc;
-    m_durable[path].deletedSinceFolderSync = true;
-    if (!syncFolder)
-        return SQLITE_OK;
-    // The file is gone; a failed folder sync leaves its deletion undone by a power cut.
-    if (m_observer) {
-        if (const int failed = m_observer(Event{Kind::FolderSync, role, path}); failed != SQLITE_OK)
+    if (rc == SQLITE_OK && tracked) {
+        m_durable[path].deletedSinceFolderSync = true;
+        const Event sync{Kind::FolderSync, Role::Journal, path};
+        if (const int failed = syncFolder && m_observer ? m_observer(sync) : SQLITE_OK)
             return failed;
+        if (syncFolder)
+            this->syncFolder();
     }
-    this->syncFolder();
-    return SQLITE_OK;
+    return rc;
 }
 
 int FaultVfs::event(File& file, Kind kind)

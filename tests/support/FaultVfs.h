@@ -29,7 +29,7 @@ public:
         Sync,
         Truncate,
         Delete,
-        FolderSync // after a delete that asks for it
+        FolderSync // after a delete that asks for it (the role given is Journal)
     };
     enum class Role
     {
