@@ -5,7 +5,14 @@ namespace bench {
 namespace {
 constexpr std::array<std::string_view, kAllCases.size()> kNames = {
     "ours", "ours-no-window", "text-floor", "bound-floor", "bound-floor-full-sync", "open",
-    "quick-check"};
+    "quick-check", "open-padded"};
+}
+
+std::vector<BenchCase> defaultCases()
+{
+    std::vector<BenchCase> cases(kAllCases.begin(), kAllCases.end());
+    std::erase(cases, BenchCase::OpenPadded);
+    return cases;
 }
 
 std::string_view nameOf(BenchCase benchCase)

@@ -16,7 +16,7 @@ struct BenchOptions
 {
     std::vector<std::int64_t> sizes = {406, 60000, 600000};
     std::optional<int> rounds; // unset: roundsFor(size)
-    std::vector<BenchCase> cases{kAllCases.begin(), kAllCases.end()};
+    std::vector<BenchCase> cases = defaultCases();
     bool help = false;
 
     // Child mode.

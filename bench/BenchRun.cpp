@@ -2,6 +2,7 @@
 
 #include "bench/ChildProcess.h"
 #include "bench/DataSet.h"
+#include "bench/PaddedDatabase.h"
 #include "bench/Statistics.h"
 
 #include <QTemporaryDir>
@@ -44,10 +45,20 @@ std::vector<CaseResult> runBench(const BenchOptions& options)
     if (!work.isValid())
         throw std::runtime_error("cannot make a temporary folder");
 
+    const std::string workDirectory = work.path().toStdString();
+    const bool padded =
+        std::ranges::find(options.cases, BenchCase::OpenPadded) != options.cases.end();
+    if (padded) {
+        const std::string path = paddedDatabasePath(workDirectory);
+        makePaddedDatabase(path);
+        std::cerr << "tandera-bench: padded database of "
+                  << std::filesystem::file_size(path) / (1024 * 1024) << " MiB\n";
+    }
+
     std::vector<CaseResult> results;
     for (const std::int64_t size : options.sizes) {
         const std::filesystem::path directory =
-            std::filesystem::path(work.path().toStdString()) / std::to_string(size);
+            std::filesystem::path(workDirectory) / std::to_string(size);
         std::filesystem::create_directories(directory);
         writeDataSet(directory.string(), size);
 
@@ -78,6 +89,9 @@ std::vector<CaseResult> runBench(const BenchOptions& options)
         checkSameWork(size, results);
         std::filesystem::remove_all(directory);
     }
+    if (padded)
+        std::filesystem::remove_all(
+            std::filesystem::path(paddedDatabasePath(workDirectory)).parent_path());
     return results;
 }
 

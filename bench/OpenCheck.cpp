@@ -3,6 +3,7 @@
 #include "bench/Sqlite.h"
 #include "engine/SchemaCheck.h"
 #include "modules/MdlMain.h"
+#include "modules/ReferenceTable.h"
 #include "platform/MessageBox.h"
 
 #include <chrono>
@@ -57,7 +58,7 @@ double timeQuickCheck(const std::string& databasePath)
     const SqliteHandle db = openSqlite(databasePath);
     dropFromPageCache(databasePath);
     const auto start = std::chrono::steady_clock::now();
-    engine::checkStructure(db.get(), databasePath);
+    engine::checkStructure(db.get(), databasePath, referenceTableNames());
     return secondsSince(start);
 }
 

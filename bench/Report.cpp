@@ -20,6 +20,7 @@ constexpr double kMaxRateChange = 0.20;
 constexpr std::int64_t kMaxPeakGrowthKiB = 10 * 1024;
 constexpr std::int64_t kLinearFrom = 60000;
 constexpr std::int64_t kLinearTo = 600000;
+constexpr double kMaxPaddedOpenToOpen = 2.0;
 
 std::string fixed(double value, int decimals)
 {
@@ -130,6 +131,14 @@ std::vector<Verdict> judgeTargets(const std::vector<CaseResult>& results)
         verdicts.push_back(limitVerdict("visible window adds <= 5% at " + grouped(size) + " lines",
                                         windowOverheadPercent(results, size),
                                         kMaxWindowOverheadPercent, 1, "%"));
+
+    for (const std::int64_t size : sizesOf(results)) {
+        if (find(results, size, BenchCase::OpenPadded))
+            verdicts.push_back(
+                limitVerdict("open-padded / open <= 2 at " + grouped(size) + " lines",
+                             ratio(results, size, BenchCase::OpenPadded, BenchCase::Open),
+                             kMaxPaddedOpenToOpen, 2));
+    }
 
     const Measurement* from = find(results, kLinearFrom, BenchCase::Ours);
     const Measurement* to = find(results, kLinearTo, BenchCase::Ours);

@@ -4,6 +4,7 @@
 #include "engine/ConnectionText.h"
 #include "engine/DatabaseFormat.h"
 #include "engine/Error.h"
+#include "engine/FailedCommit.h"
 #include "engine/FileProbe.h"
 #include "engine/Hardening.h"
 #include "engine/JetErrors.h"
@@ -17,9 +18,6 @@ namespace engine {
 
 namespace {
 
-// A stored hash asking for more work than this is not one we wrote.
-constexpr std::int64_t MaxIterations = 10'000'000;
-
 PasswordHash readPasswordHash(sqlite3* db, const std::string& path)
 {
     try {
@@ -31,7 +29,7 @@ PasswordHash readPasswordHash(sqlite3* db, const std::string& path)
         stored.salt = read.columnBlob(0);
         const std::int64_t iterations = read.columnInt64(1);
         stored.hash = read.columnBlob(2);
-        if (iterations < 1 || iterations > MaxIterations)
+        if (iterations < 1 || iterations > PasswordHash::Iterations)
             throw jet::unrecognizedFormat(path);
         stored.iterations = static_cast<int>(iterations);
         return stored;
@@ -55,14 +53,16 @@ Database::Database(Database&&) noexcept = default;
 Database& Database::operator=(Database&&) noexcept = default;
 Database::~Database() = default;
 
-Database Database::openConnectionText(std::string_view connectionText)
+Database Database::openConnectionText(std::string_view connectionText,
+                                      std::span<const std::string> checkedTables)
 {
     const ConnectionSettings settings = parseConnectionText(connectionText);
-    return open(settings.dataSource, settings.password);
+    return open(settings.dataSource, settings.password, DefaultBusyWait, checkedTables);
 }
 
 Database Database::open(const std::string& path, const std::string& password,
-                        std::chrono::milliseconds busyWait)
+                        std::chrono::milliseconds busyWait,
+                        std::span<const std::string> checkedTables)
 {
     // SQLite only ever sees a file that already looks like ours, and never with CREATE.
     probeDatabaseFile(path);
@@ -88,7 +88,7 @@ Database Database::open(const std::string& path, const std::string& password,
         throw jet::fromSqlite(error, path, {});
     }
     // Before anything is written: a damaged or foreign file is refused as it stands.
-    checkDatabaseContents(db.get(), path);
+    checkDatabaseContents(db.get(), path, checkedTables);
     return Database(std::make_unique<Impl>(std::move(db), path));
 }
 
@@ -152,9 +152,12 @@ void Database::commitTransaction()
         session.inTransaction = false;
         throw jet::noTransaction();
     }
+    sqlite3* db = session.db.get();
+    session.commitMayHaveLanded = false;
     try {
         execSql(session.db.get(), "COMMIT");
     } catch (const SqliteError& error) {
+        session.commitMayHaveLanded = failedCommitMayHaveLanded(db);
         throw jet::fromSqlite(error, session.path, {});
     }
     session.inTransaction = false;
@@ -175,6 +178,11 @@ void Database::rollbackTransaction()
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, session.path, {});
     }
+}
+
+bool Database::commitMayHaveLanded() const
+{
+    return m_impl->commitMayHaveLanded;
 }
 
 bool Database::inTransaction() const

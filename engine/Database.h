@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -19,8 +20,11 @@ public:
     // Source=...;Jet OLEDB:Database Password=...;"). Raises 3706 for another provider, and the
     // open failures (missing file, unrecognised format, write-ahead-log mode, wrong password, in
     // use, a damaged file, a file holding a trigger, view or virtual table). A failed open
-    // never creates, changes or truncates a file.
-    static Database openConnectionText(std::string_view connectionText);
+    // never creates, changes or truncates a file. The structural check reads the schema, the
+    // free-page list, the password table and those of checkedTables the file has (the tables
+    // the caller will write), each with its indexes, and nothing else.
+    static Database openConnectionText(std::string_view connectionText,
+                                       std::span<const std::string> checkedTables = {});
 
     // How long an open or a statement waits for another process that holds the file before it
     // gives up with "file already in use".
@@ -28,7 +32,8 @@ public:
 
     // Opens the database file at path with its database password; failures as above.
     static Database open(const std::string& path, const std::string& password,
-                         std::chrono::milliseconds busyWait = DefaultBusyWait);
+                         std::chrono::milliseconds busyWait = DefaultBusyWait,
+                         std::span<const std::string> checkedTables = {});
 
     // A moved-from Database may only be assigned to or destroyed.
     Database(Database&&) noexcept;
@@ -57,6 +62,9 @@ public:
     void commitTransaction();
     void rollbackTransaction();
     bool inTransaction() const;
+    // After commitTransaction raised: whether the changes may be in the file all the same, as
+    // against certainly undone (see engine/FailedCommit.h). False until a commit fails.
+    bool commitMayHaveLanded() const;
 
     const std::string& path() const;
 

@@ -6,8 +6,17 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sqlite3.h>
+
 #include <array>
 #include <cstring>
+#include <optional>
+#include <string_view>
+
+#ifndef _WIN32
+#include <cerrno>
+#include <unistd.h>
+#endif
 
 namespace engine {
 
@@ -25,7 +34,43 @@ std::uint32_t bigEndian32(const unsigned char* bytes)
            (std::uint32_t{bytes[2]} << 8) | std::uint32_t{bytes[3]};
 }
 
+// Why a run could not write the file, or make its rollback journal beside it; nullopt when it
+// can do both.
+std::optional<jet::WriteRefusal> writeRefusal(const QFileInfo& info)
+{
+#ifdef _WIN32
+    if (!info.isWritable())
+        return jet::WriteRefusal::ReadOnlyFile;
+    if (!QFileInfo(info.absolutePath()).isWritable())
+        return jet::WriteRefusal::ReadOnlyFolder;
+    return std::nullopt;
+#else
+    // access() tells the reasons apart: EROFS for a read-only file system, EPERM for an
+    // immutable or append-only file (even for root), EACCES for permissions.
+    const auto writable = [](const QString& name) {
+        return ::access(QFile::encodeName(name).constData(), W_OK) == 0;
+    };
+    if (!writable(info.absoluteFilePath())) {
+        if (errno == EROFS)
+            return jet::WriteRefusal::ReadOnlyFileSystem;
+        return errno == EPERM ? jet::WriteRefusal::ImmutableFile : jet::WriteRefusal::ReadOnlyFile;
+    }
+    if (!writable(info.absolutePath()))
+        return errno == EROFS ? jet::WriteRefusal::ReadOnlyFileSystem
+                              : jet::WriteRefusal::ReadOnlyFolder;
+    return std::nullopt;
+#endif
+}
+
 } // namespace
+
+std::size_t maxPathBytes()
+{
+    // SQLite refuses a database whose journal's name would not fit the longest path its file
+    // system layer takes.
+    constexpr std::string_view JournalSuffix = "-journal";
+    return static_cast<std::size_t>(sqlite3_vfs_find(nullptr)->mxPathname) - JournalSuffix.size();
+}
 
 void probeDatabaseFile(const std::string& path)
 {
@@ -64,8 +109,10 @@ void probeDatabaseFile(const std::string& path)
         throw jet::writeAheadLogMode(path);
 
     // Every run writes, and the rollback journal goes beside the file.
-    if (!info.isWritable() || !QFileInfo(info.absolutePath()).isWritable())
-        throw jet::noPermission(path);
+    if (const std::optional<jet::WriteRefusal> refusal = writeRefusal(info))
+        throw jet::cannotWrite(path, *refusal);
+    if (sqliteFileName(path).size() > maxPathBytes())
+        throw jet::pathTooLong(path, maxPathBytes());
 }
 
 std::string sqliteFileName(const std::string& path)

@@ -68,6 +68,54 @@ Error writeAheadLogMode(std::string_view path)
                      .arg(q(path)));
 }
 
+Error sharedRootPage(std::string_view path, std::string_view first, std::string_view second)
+{
+    return error(ErrorNumber::ProviderFailure,
+                 QCoreApplication::translate(
+                     "Engine", "The database '%1' needs to be repaired: '%2' and '%3' are stored "
+                               "in the same place, so writing one would overwrite the other; it "
+                               "was not opened.")
+                     .arg(q(path), q(first), q(second)));
+}
+
+Error cannotWrite(std::string_view path, WriteRefusal why)
+{
+    QString text;
+    switch (why) {
+    case WriteRefusal::ReadOnlyFile:
+        text = QCoreApplication::translate(
+            "Engine", "The database '%1' cannot be written: the file is read-only for this user. "
+                      "The update writes to it, so it was not opened.");
+        break;
+    case WriteRefusal::ImmutableFile:
+        text = QCoreApplication::translate(
+            "Engine", "The database '%1' cannot be written: the file is marked immutable or "
+                      "append-only. The update writes to it, so it was not opened.");
+        break;
+    case WriteRefusal::ReadOnlyFolder:
+        text = QCoreApplication::translate(
+            "Engine", "The database '%1' cannot be written: its folder is read-only for this "
+                      "user, and the update keeps its journal there. It was not opened.");
+        break;
+    case WriteRefusal::ReadOnlyFileSystem:
+        text = QCoreApplication::translate(
+            "Engine", "The database '%1' cannot be written: the file system holding it is "
+                      "read-only. The update writes to it, so it was not opened.");
+        break;
+    }
+    return error(ErrorNumber::ProviderFailure, text.arg(q(path)));
+}
+
+Error pathTooLong(std::string_view path, std::size_t maxBytes)
+{
+    return error(ErrorNumber::ProviderFailure,
+                 QCoreApplication::translate(
+                     "Engine", "The path of the database '%1' is too long: its absolute path may "
+                               "hold at most %2 bytes (UTF-8). It was not opened.")
+                     .arg(q(path))
+                     .arg(maxBytes));
+}
+
 Error invalidPassword()
 {
     return error(ErrorNumber::InvalidPassword,

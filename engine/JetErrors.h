@@ -18,6 +18,19 @@ Error fileInUse(std::string_view path);
 Error diskFull(std::string_view path);
 // A database file in write-ahead-log mode, which none of ours ever uses.
 Error writeAheadLogMode(std::string_view path);
+// Two schema entries of the database at path are stored from the same root page.
+Error sharedRootPage(std::string_view path, std::string_view first, std::string_view second);
+// Why a run could not write the database at path, which it must.
+enum class WriteRefusal
+{
+    ReadOnlyFile,
+    ImmutableFile,
+    ReadOnlyFolder,
+    ReadOnlyFileSystem
+};
+Error cannotWrite(std::string_view path, WriteRefusal why);
+// The absolute path of the database holds more than maxBytes bytes of UTF-8.
+Error pathTooLong(std::string_view path, std::size_t maxBytes);
 Error invalidPassword();
 Error providerNotFound();
 Error databaseExists(std::string_view path);

@@ -10,8 +10,6 @@ namespace engine {
 
 namespace {
 
-// Enough to make guessing from a copied file slow, little enough that opening stays instant.
-constexpr int DefaultIterations = 20000;
 constexpr std::size_t SaltSize = 16;
 
 QByteArrayView view(std::string_view text)
@@ -43,7 +41,7 @@ PasswordHash PasswordHash::make(std::string_view password)
     QRandomGenerator::system()->fillRange(words.data(), static_cast<qsizetype>(words.size()));
     PasswordHash result;
     result.salt.assign(reinterpret_cast<const char*>(words.data()), SaltSize);
-    result.iterations = DefaultIterations;
+    result.iterations = Iterations;
     result.hash = hashPassword(password, result.salt, result.iterations);
     return result;
 }

@@ -8,6 +8,10 @@ namespace engine {
 // A database password as the file stores it: never the password itself.
 struct PasswordHash
 {
+    // What make asks for: enough to make guessing from a copied file slow, little enough that
+    // opening stays instant. The open refuses a stored hash asking for more.
+    static constexpr int Iterations = 20000;
+
     std::string salt;
     int iterations = 0;
     std::string hash;

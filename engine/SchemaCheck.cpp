@@ -1,5 +1,6 @@
 #include "engine/SchemaCheck.h"
 
+#include "engine/DatabaseFormat.h"
 #include "engine/Error.h"
 #include "engine/JetErrors.h"
 #include "engine/Sqlite.h"
@@ -49,11 +50,31 @@ void refuseForeignObjects(sqlite3* db, const std::string& path)
     }
 }
 
-} // namespace
-
-void checkStructure(sqlite3* db, const std::string& path)
+// Two entries on one root page would let a reload of one rewrite the other, and the checks
+// below, one table at a time, would never see it.
+void refuseSharedRootPages(sqlite3* db, const std::string& path)
 {
-    Statement check(db, "PRAGMA quick_check(1)");
+    Statement shared(db, "SELECT a.name, b.name FROM sqlite_schema a JOIN sqlite_schema b "
+                         "ON a.rootpage = b.rootpage AND a.rowid < b.rowid "
+                         "WHERE a.rootpage <> 0 LIMIT 1");
+    if (shared.step())
+        throw jet::sharedRootPage(path, shared.columnText(0).value_or(std::string()),
+                                  shared.columnText(1).value_or(std::string()));
+}
+
+// The table's name as the schema stores it, or nullopt when the file has no such table.
+std::optional<std::string> storedTableName(sqlite3* db, const std::string& name)
+{
+    Statement find(db, "SELECT name FROM sqlite_schema WHERE type = 'table' AND "
+                       "name = ?1 COLLATE NOCASE");
+    find.bindText(1, name);
+    return find.step() ? find.columnText(0) : std::nullopt;
+}
+
+// SQLite's quick check of one table and its indexes; of the schema, the free-page list too.
+void quickCheck(sqlite3* db, const std::string& path, const std::string& table)
+{
+    Statement check(db, "PRAGMA quick_check(" + quoteName(table) + ")");
     const std::optional<std::string> verdict =
         check.step() ? check.columnText(0) : std::optional<std::string>();
     if (verdict != "ok")
@@ -61,11 +82,27 @@ void checkStructure(sqlite3* db, const std::string& path)
                               {});
 }
 
-void checkDatabaseContents(sqlite3* db, const std::string& path)
+} // namespace
+
+void checkStructure(sqlite3* db, const std::string& path,
+                    std::span<const std::string> checkedTables)
+{
+    quickCheck(db, path, "sqlite_schema");
+    for (const std::string& name : checkedTables) {
+        // A missing table is the reload's to report, as it reports it on any database.
+        if (const std::optional<std::string> stored = storedTableName(db, name))
+            quickCheck(db, path, *stored);
+    }
+    quickCheck(db, path, format::PasswordTable);
+}
+
+void checkDatabaseContents(sqlite3* db, const std::string& path,
+                           std::span<const std::string> checkedTables)
 {
     try {
         refuseForeignObjects(db, path);
-        checkStructure(db, path);
+        refuseSharedRootPages(db, path);
+        checkStructure(db, path, checkedTables);
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, path, {});
     }

@@ -21,6 +21,7 @@ struct Session
     std::string path;
     TableCatalog catalog;
     bool inTransaction = false; // begun by us; SQLite may have ended it on its own since
+    bool commitMayHaveLanded = false; // the last commit failed past SQLite's commit point
     // Reused from one statement to the next, so a long run of inserts allocates nothing once
     // they have grown to the widest row.
     ReadStatement statement;

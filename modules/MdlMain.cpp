@@ -2,6 +2,7 @@
 
 #include "engine/ConnectionText.h"
 #include "engine/Error.h"
+#include "modules/ReferenceTable.h"
 #include "platform/MessageBox.h"
 
 #include <QString>
@@ -60,7 +61,7 @@ void showFailedOpen(const Error& error)
 Connection& cnDatabase()
 {
     if (!connectionSlot())
-        connectionSlot().emplace();
+        connectionSlot().emplace(referenceTableNames());
     return *connectionSlot();
 }
 

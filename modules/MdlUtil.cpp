@@ -61,13 +61,19 @@ void insertLines(const ReferenceTable& table, TextFileInput& input, ProgressWind
     }
 }
 
-// What a failed reload leaves: its own table as it was, and those reloaded before it in the
-// run with their new rows.
-std::string dataNote(const ReferenceTable& table)
+// What a failed reload leaves: its own table as it was, or, when its commit failed past the
+// point SQLite can undo, perhaps with its new rows; and those reloaded before it in the run with
+// their new rows.
+std::string dataNote(const ReferenceTable& table, bool mayHaveLanded)
 {
-    QString note = QCoreApplication::translate(
-                       "MdlUtil", "Table %1 was left exactly as it was: none of its rows changed.")
-                       .arg(qText(table.tableName));
+    QString note =
+        (mayHaveLanded
+             ? QCoreApplication::translate(
+                   "MdlUtil", "Table %1 may already hold its new rows: its commit failed too late "
+                              "to be undone.")
+             : QCoreApplication::translate(
+                   "MdlUtil", "Table %1 was left exactly as it was: none of its rows changed."))
+            .arg(qText(table.tableName));
     for (const ReferenceTable* before : kReferenceTables) {
         if (before == &table)
             break;
@@ -86,15 +92,16 @@ std::string dataNote(const ReferenceTable& table)
 // description, noting what became of the data.
 //
 // A reload's transaction: BeginTrans -> file opened -> delete, alter -> window shown -> one insert
-// and one proses per line -> window hidden -> CommitTrans -> completion message. Any failure up
-// to CommitTrans hides the window if shown and ends in RollbackTrans; the message comes only
-// after a commit.
+// and one proses per line -> window hidden -> CommitTrans -> completion message. Any failure,
+// BeginTrans's included, hides the window if shown and ends in RollbackTrans; the message comes
+// only after a commit.
 void ReloadTable(const ReferenceTable& table)
 {
     Connection& connection = cnDatabase();
-    connection.BeginTrans();
     ProgressWindow* shown = nullptr;
+    bool committing = false;
     try {
+        connection.BeginTrans();
         // Opened before the delete so that a file that cannot be a data file (missing, a FIFO,
         // a folder, a device) is refused before anything is written.
         TextFileInput input(dataFilePath(table.fileName));
@@ -105,20 +112,22 @@ void ReloadTable(const ReferenceTable& table)
         insertLines(table, input, *shown);
         shown->Hide();
         shown = nullptr;
+        committing = true;
         connection.CommitTrans();
     } catch (...) {
         if (shown)
             shown->Hide();
+        const bool mayHaveLanded = committing && connection.CommitMayHaveLanded();
         try {
             connection.RollbackTrans();
         } catch (const Error&) {
-            // The first failure is the one the operator needs to see; the transaction was never
-            // committed, so its changes are undone all the same.
+            // The first failure is the one the operator needs to see; the note says what became
+            // of the changes.
         }
         try {
             throw;
         } catch (const Error& error) {
-            throw error.withDataNote(dataNote(table));
+            throw error.withDataNote(dataNote(table, mayHaveLanded));
         }
     }
     MsgBox(std::string(table.message), MessageBoxFlag::OkOnly, std::string("Tandera"));

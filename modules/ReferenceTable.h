@@ -3,7 +3,9 @@
 #include "modules/DataRecord.h"
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 // One reference table the update run reloads: everything in which the two reloads differ, and
 // the table as the Tandera application creates it. The benchmark, the demo maker and the tests
@@ -60,3 +62,12 @@ inline constexpr ReferenceTable kTblPelabuhan = {
 // In the order the update run reloads them.
 inline constexpr std::array<const ReferenceTable*, 2> kReferenceTables = {&kTblKemasan,
                                                                           &kTblPelabuhan};
+
+// Their names: the tables whose structure every open checks, since a run writes them.
+inline std::vector<std::string> referenceTableNames()
+{
+    std::vector<std::string> names;
+    for (const ReferenceTable* table : kReferenceTables)
+        names.emplace_back(table->tableName);
+    return names;
+}

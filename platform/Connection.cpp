@@ -16,6 +16,11 @@ namespace {
 }
 } // namespace
 
+Connection::Connection(std::vector<std::string> checkedTables)
+    : m_checkedTables(std::move(checkedTables))
+{
+}
+
 void Connection::Open(const std::string& connectionText, const std::string& /*user*/,
                       const std::string& /*password*/, int /*options*/)
 {
@@ -25,7 +30,7 @@ void Connection::Open(const std::string& connectionText, const std::string& /*us
                                                 "Operation is not allowed when the object is open.")
                         .toStdString());
     // Assigned only once the engine has opened the file: a failed open leaves us closed.
-    m_database = engine::Database::openConnectionText(connectionText);
+    m_database = engine::Database::openConnectionText(connectionText, m_checkedTables);
 }
 
 void Connection::Close()
@@ -67,6 +72,11 @@ void Connection::CommitTrans()
 void Connection::RollbackTrans()
 {
     open().rollbackTransaction();
+}
+
+bool Connection::CommitMayHaveLanded() const
+{
+    return m_database && m_database->commitMayHaveLanded();
 }
 
 engine::Database& Connection::open()

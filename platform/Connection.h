@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The program's connection to its database, shaped like the ADO Connection the program was
 // written against. Errors are raised as Error (engine/Error.h):
@@ -20,6 +21,10 @@ class Connection
 public:
     static constexpr int adStateClosed = 0;
     static constexpr int adStateOpen = 1;
+
+    // checkedTables: the tables the caller will write; each Open checks their structure along
+    // with the schema's (see engine::Database::openConnectionText).
+    explicit Connection(std::vector<std::string> checkedTables = {});
 
     // Opens the database the connection text names (see engine::Database::openConnectionText).
     // user, password and options are ADO's arguments; the connection text carries what matters.
@@ -38,8 +43,12 @@ public:
     void BeginTrans();
     void CommitTrans();
     void RollbackTrans();
+    // After CommitTrans raised: whether its changes may be in the database all the same, as
+    // against certainly undone. False when closed.
+    bool CommitMayHaveLanded() const;
 
 private:
     engine::Database& open();
+    std::vector<std::string> m_checkedTables;
     std::optional<engine::Database> m_database;
 };

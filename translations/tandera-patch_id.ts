@@ -166,6 +166,30 @@ Tanpa opsi, membuka jendela yang memuat ulang tabel kemasan dan pelabuhan sebuah
         <translation>Database &apos;%1&apos; memakai mode write-ahead-log, yang tidak pernah dipakai database Tandera; database tidak dibuka.</translation>
     </message>
     <message>
+        <source>The database &apos;%1&apos; needs to be repaired: &apos;%2&apos; and &apos;%3&apos; are stored in the same place, so writing one would overwrite the other; it was not opened.</source>
+        <translation>Database &apos;%1&apos; perlu diperbaiki: &apos;%2&apos; dan &apos;%3&apos; disimpan di tempat yang sama, sehingga menulis yang satu akan menimpa yang lain; database tidak dibuka.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; cannot be written: the file is read-only for this user. The update writes to it, so it was not opened.</source>
+        <translation>Database &apos;%1&apos; tidak dapat ditulisi: file ini hanya-baca bagi pengguna ini. Pembaruan menulis ke database, jadi database tidak dibuka.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; cannot be written: the file is marked immutable or append-only. The update writes to it, so it was not opened.</source>
+        <translation>Database &apos;%1&apos; tidak dapat ditulisi: file ini ditandai tidak dapat diubah (immutable) atau hanya-tambah (append-only). Pembaruan menulis ke database, jadi database tidak dibuka.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; cannot be written: its folder is read-only for this user, and the update keeps its journal there. It was not opened.</source>
+        <translation>Database &apos;%1&apos; tidak dapat ditulisi: foldernya hanya-baca bagi pengguna ini, padahal pembaruan menyimpan jurnalnya di sana. Database tidak dibuka.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; cannot be written: the file system holding it is read-only. The update writes to it, so it was not opened.</source>
+        <translation>Database &apos;%1&apos; tidak dapat ditulisi: sistem file tempatnya berada hanya-baca. Pembaruan menulis ke database, jadi database tidak dibuka.</translation>
+    </message>
+    <message>
+        <source>The path of the database &apos;%1&apos; is too long: its absolute path may hold at most %2 bytes (UTF-8). It was not opened.</source>
+        <translation>Path database &apos;%1&apos; terlalu panjang: path absolutnya paling banyak %2 byte (UTF-8). Database tidak dibuka.</translation>
+    </message>
+    <message>
         <source>Not enough space on disk: the disk holding &apos;%1&apos; is full.</source>
         <translation>Ruang disk tidak cukup: disk tempat &apos;%1&apos; berada sudah penuh.</translation>
     </message>
@@ -222,6 +246,10 @@ Tanpa opsi, membuka jendela yang memuat ulang tabel kemasan dan pelabuhan sebuah
     <message>
         <source>Table %1 was left exactly as it was: none of its rows changed.</source>
         <translation>Tabel %1 dibiarkan persis seperti semula: tidak ada barisnya yang berubah.</translation>
+    </message>
+    <message>
+        <source>Table %1 may already hold its new rows: its commit failed too late to be undone.</source>
+        <translation>Tabel %1 mungkin sudah berisi baris-baris barunya: commit-nya gagal ketika sudah terlambat untuk dibatalkan.</translation>
     </message>
     <message>
         <source>Table %1 was reloaded before it and keeps its new rows.</source>

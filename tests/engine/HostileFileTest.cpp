@@ -1,3 +1,4 @@
+#include "modules/ReferenceTable.h"
 #include "tests/engine/EngineFixture.h"
 #include "tests/support/HostileDatabase.h"
 
@@ -39,7 +40,10 @@ TEST_P(OpenRefusesHostileFile, WithTheFailedOpenErrorLeavingItUntouched)
     const QByteArray before = fileBytes(path);
     const auto entriesBefore = folderEntries(dir.path());
 
-    EXPECT_EQ(numbered(errorOf([&] { engine::Database::open(path, hostile::Password); })),
+    EXPECT_EQ(numbered(errorOf([&] {
+                  engine::Database::open(path, hostile::Password, engine::Database::DefaultBusyWait,
+                                         referenceTableNames());
+              })),
               numbered(ErrorNumber::ProviderFailure, GetParam().description(path)));
     EXPECT_EQ(fileBytes(path), before);
     EXPECT_EQ(folderEntries(dir.path()), entriesBefore);
@@ -93,6 +97,19 @@ INSTANTIATE_TEST_SUITE_P(
                                                   "(json_valid(nmport))");
                         },
                         needsRepair},
+        // The port table's reload would have overwritten the password (on page 2).
+        HostileFileCase{"TablesSharingARootPage",
+                        [](const std::string& p) {
+                            hostile::runOnFile(p, "PRAGMA writable_schema = ON; UPDATE "
+                                                  "sqlite_schema SET rootpage = 2 WHERE name = "
+                                                  "'TblPelabuhan'");
+                        },
+                        [](const std::string& p) {
+                            return "The database '" + p +
+                                   "' needs to be repaired: 'MSysPassword' and 'TblPelabuhan' are "
+                                   "stored in the same place, so writing one would overwrite the "
+                                   "other; it was not opened.";
+                        }},
         HostileFileCase{
             "WriteAheadLogMode",
             [](const std::string& p) { hostile::runOnFile(p, "PRAGMA journal_mode = WAL"); },

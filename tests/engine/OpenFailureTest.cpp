@@ -1,8 +1,11 @@
 #include "engine/DatabaseFormat.h"
+#include "engine/FileProbe.h"
 
 #include "tests/engine/EngineFixture.h"
+#include "tests/support/HostileDatabase.h"
 
 #include <sqlite3.h>
+#include <stdlib.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -81,6 +84,13 @@ INSTANTIATE_TEST_SUITE_P(
                                   [](const std::string& p) {
                                       makeForeignSqlite(p, true);
                                   }},
+                      BadFileCase{"PasswordAskingMoreIterationsThanWeWrite",
+                                  [](const std::string& p) {
+                                      engine::CreateDatabase(p, "rovak");
+                                      hostile::runOnFile(p, std::string("UPDATE ") +
+                                                                engine::format::PasswordTable +
+                                                                " SET iterations = iterations + 1");
+                                  }},
                       BadFileCase{"Directory",
                                   [](const std::string& p) {
                                       ASSERT_TRUE(QDir().mkdir(QString::fromStdString(p)));
@@ -141,13 +151,54 @@ TEST_F(OpenFailure, NoPermissionIsReportedWithoutTouchingTheFile)
                  "The Microsoft Jet database engine cannot open the file '" + path +
                      "'. It is already opened exclusively by another user, or you need "
                      "permission to view its data.");
+    const std::string readOnly = numbered(
+        ErrorNumber::ProviderFailure, "The database '" + path +
+                                          "' cannot be written: the file is read-only for this "
+                                          "user. The update writes to it, so it was not opened.");
     for (const auto permissions :
          {QFileDevice::Permissions{}, QFileDevice::Permissions{QFileDevice::ReadOwner}}) {
         ASSERT_TRUE(QFile::setPermissions(name, permissions));
-        EXPECT_EQ(numbered(errorOf([&] { engine::Database::open(path, "rovak"); })), expected);
+        EXPECT_EQ(numbered(errorOf([&] { engine::Database::open(path, "rovak"); })),
+                  permissions == QFileDevice::Permissions{} ? expected : readOnly);
         ASSERT_TRUE(QFile::setPermissions(name, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     }
     expectUntouched();
+}
+
+// Mended fault: an immutable file, which even root cannot write, was blamed on another user.
+TEST_F(OpenFailure, ImmutableFileIsSaidToBeUnwritable)
+{
+    if (::system(("chattr +i '" + path + "' 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "files cannot be marked immutable here";
+    const Error error = errorOf([&] { engine::Database::open(path, "rovak"); });
+    EXPECT_EQ(::system(("chattr -i '" + path + "'").c_str()), 0);
+    EXPECT_EQ(numbered(error), numbered(ErrorNumber::ProviderFailure,
+                                        "The database '" + path +
+                                            "' cannot be written: the file is marked immutable or "
+                                            "append-only. The update writes to it, so it was not "
+                                            "opened."));
+    expectUntouched();
+}
+
+// Mended fault: a path one byte longer than SQLite takes was blamed on another user.
+TEST(OpenFailurePath, OneByteTooLongSaysHowLongItMayBe)
+{
+    TempDir dir;
+    const std::size_t most = engine::maxPathBytes();
+    std::string path = dir.path();
+    while (most - path.size() > 200)
+        path += "/" + std::string(150, 'd');
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path)));
+    path += "/" + std::string(most - path.size() - 1, 'k');
+    engine::CreateDatabase(path, "rovak");
+    EXPECT_NO_THROW(engine::Database::open(path, "rovak"));
+    ASSERT_TRUE(QFile::rename(QString::fromStdString(path), QString::fromStdString(path + "k")));
+    path += "k";
+    EXPECT_EQ(numbered(errorOf([&] { engine::Database::open(path, "rovak"); })),
+              numbered(ErrorNumber::ProviderFailure,
+                       "The path of the database '" + path +
+                           "' is too long: its absolute path may hold at most " +
+                           std::to_string(most) + " bytes (UTF-8). It was not opened."));
 }
 
 TEST_F(OpenFailure, HeldByAnotherConnectionIsInUseAfterTheWait)

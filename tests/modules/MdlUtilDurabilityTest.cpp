@@ -104,6 +104,27 @@ TEST_F(MdlUtilDisk, FullDiskSaysSoNamesTheFileAndKeepsTheRows)
     EXPECT_EQ(pelabuhan().size(), static_cast<std::size_t>(2 * kOldPorts));
 }
 
+// A commit failing after the journal's delete was said to leave the table as it was, rows and all.
+TEST_F(MdlUtilDisk, FailedCommitSaysWhetherItsRowsMayBeIn)
+{
+    writeData("tblkemasan.dat", "AA;one\r\n");
+    const auto noteWhenFailing = [this](FaultVfs::Kind failing, int code) {
+        m_vfs.setObserver([=](const FaultVfs::Event& event) {
+            return event.kind == failing && event.role == FaultVfs::Role::Journal ? code : 0;
+        });
+        const Error error = errorOf(UpdateTblKemasan);
+        m_vfs.setObserver({});
+        return error.dataNote();
+    };
+    EXPECT_EQ(noteWhenFailing(FaultVfs::Kind::Delete, SQLITE_IOERR_DELETE),
+              "Table Tblkemasan was left exactly as it was: none of its rows changed.");
+    EXPECT_EQ(kemasan(), kOldKemasan);
+    EXPECT_EQ(noteWhenFailing(FaultVfs::Kind::FolderSync, SQLITE_IOERR_DIR_FSYNC),
+              "Table Tblkemasan may already hold its new rows: its commit failed too late to be "
+              "undone.");
+    EXPECT_EQ(kemasan(), (Rows{{"AA", "one"}}));
+}
+
 // A progress window that only counts its showings.
 class CountedWindow : public ProgressWindow
 {
@@ -134,6 +155,8 @@ TEST_F(MdlUtilSharedFile, ReaderHoldingTheFileStopsTheReloadBeforeItStarts)
 
     EXPECT_EQ(error.number(), ErrorNumber::ProviderFailure);
     EXPECT_EQ(error.description(), "Could not use '" + databasePath() + "'; file already in use.");
+    EXPECT_EQ(error.dataNote(),
+              "Table Tblkemasan was left exactly as it was: none of its rows changed.");
     EXPECT_EQ(window.shown, 0) << "the reload started before it had the file";
     EXPECT_EQ(boxes(), std::vector<MessageBoxCall>{});
 

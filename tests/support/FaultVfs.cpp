@@ -318,10 +318,12 @@ int FaultVfs::remove(const char* name, int syncFolder)
     }
     const int rc = m_real->xDelete(m_real, name, tracked ? 0 : syncFolder);
     if (rc == SQLITE_OK && tracked) {
+        m_durable[path].deletedSinceFolderSync = true;
+        const Event sync{Kind::FolderSync, Role::Journal, path};
+        if (const int failed = syncFolder && m_observer ? m_observer(sync) : SQLITE_OK)
+            return failed;
         if (syncFolder)
             this->syncFolder();
-        else
-            m_durable[path].deletedSinceFolderSync = true;
     }
     return rc;
 }

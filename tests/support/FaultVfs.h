@@ -28,7 +28,8 @@ public:
         Write,
         Sync,
         Truncate,
-        Delete
+        Delete,
+        FolderSync // after a delete that asks for it (the role given is Journal)
     };
     enum class Role
     {

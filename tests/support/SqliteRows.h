@@ -17,7 +17,9 @@ inline std::vector<SqliteRow> sqliteRows(const std::string& path, const std::str
 {
     std::vector<SqliteRow> rows;
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+    // Read-write, so that a journal a failed commit left behind is rolled back first, as the
+    // engine's own open would.
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
         ADD_FAILURE() << "cannot open " << path;
         sqlite3_close(db);
         return rows;
