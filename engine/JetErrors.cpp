@@ -175,6 +175,16 @@ Error tableExists(std::string_view name)
                  QCoreApplication::translate("Engine", "Table '%1' already exists.").arg(q(name)));
 }
 
+Error unrunnableRules(std::string_view path, std::string_view table)
+{
+    return error(ErrorNumber::ProviderFailure,
+                 QCoreApplication::translate(
+                     "Engine", "The table '%2' of the database '%1' has an index, rule or default "
+                               "that calls a function or a collation this program does not run; "
+                               "the database was not opened.")
+                     .arg(q(path), q(table)));
+}
+
 Error foreignObject(std::string_view path, ForeignObject kind, std::string_view name)
 {
     QString text;

@@ -43,6 +43,9 @@ enum class ForeignObject
     VirtualTable,
     Other
 };
+// The table of the database at path has an index, CHECK, DEFAULT or generated column that calls
+// a function, or names a collation, that the engine does not run.
+Error unrunnableRules(std::string_view path, std::string_view table);
 Error foreignObject(std::string_view path, ForeignObject kind, std::string_view name);
 
 // A statement the engine does not run, quoted by its first characters.

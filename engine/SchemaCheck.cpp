@@ -82,6 +82,29 @@ void quickCheck(sqlite3* db, const std::string& path, const std::string& table)
                               {});
 }
 
+// Compiles, without running them, the delete and the insert a reload will send to table: an index,
+// CHECK, DEFAULT or generated column calling a function the hardened connection does not run, or
+// naming a collation it does not have, fails here, before anything is written, and not halfway
+// through a run.
+void refuseUnrunnableRules(sqlite3* db, const std::string& path, const std::string& table)
+{
+    try {
+        Statement columns(db, "SELECT count(*) FROM pragma_table_info(?1)");
+        columns.bindText(1, table);
+        const std::int64_t count = columns.step() ? columns.columnInt64(0) : 0;
+        std::string insert = "INSERT INTO " + quoteName(table) + " VALUES (?";
+        for (std::int64_t i = 1; i < count; ++i)
+            insert += ", ?";
+        Statement(db, insert + ")");
+        Statement(db, "DELETE FROM " + quoteName(table));
+    } catch (const SqliteError& error) {
+        // A damaged file fails otherwise, and is reported as damaged.
+        if (error.primaryCode() != SQLITE_ERROR)
+            throw;
+        throw jet::unrunnableRules(path, table);
+    }
+}
+
 } // namespace
 
 void checkStructure(sqlite3* db, const std::string& path,
@@ -102,6 +125,11 @@ void checkDatabaseContents(sqlite3* db, const std::string& path,
     try {
         refuseForeignObjects(db, path);
         refuseSharedRootPages(db, path);
+        // Before the structural check, which would meet the same function or collation.
+        for (const std::string& name : checkedTables) {
+            if (const std::optional<std::string> stored = storedTableName(db, name))
+                refuseUnrunnableRules(db, path, *stored);
+        }
         checkStructure(db, path, checkedTables);
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, path, {});

@@ -221,6 +221,10 @@ Tanpa opsi, membuka jendela yang memuat ulang tabel kemasan dan pelabuhan sebuah
         <source>Only one transaction can be active on this connection.</source>
         <translation>Hanya satu transaksi yang dapat aktif pada koneksi ini.</translation>
     </message>
+    <message>
+        <source>The table &apos;%2&apos; of the database &apos;%1&apos; has an index, rule or default that calls a function or a collation this program does not run; the database was not opened.</source>
+        <translation>Tabel &apos;%2&apos; di database &apos;%1&apos; memiliki indeks, aturan, atau nilai bawaan yang memanggil fungsi atau collation yang tidak dijalankan program ini; database tidak dibuka.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>

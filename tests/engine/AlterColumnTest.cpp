@@ -1,3 +1,4 @@
+#include "modules/ReferenceTable.h"
 #include "tests/engine/EngineFixture.h"
 
 using enginetest::EngineTest;
@@ -91,6 +92,58 @@ TEST_F(AlterToMemo, WorksOnTableAndColumnNamesNeedingBrackets)
     db->execute("INSERT INTO [Data Lama] VALUES ('b','abcdef')");
     EXPECT_EQ(rowsOf(*db, "SELECT * FROM [Data Lama]"), (Rows{"a|abc", "b|abcdef"}));
     EXPECT_EQ(rowsOf(*db, "SELECT name FROM pragma_index_list('Data Lama')"), Rows{"ix lama"});
+}
+
+// A port table made by another tool, with what the memo step must keep: the reload runs on it as
+// on ours, and every index, constraint, default, collation and option stays where it was.
+TEST(AlterToMemoOnAnotherToolsTable, KeepsEverythingButTheType)
+{
+    const struct
+    {
+        const char* schema;
+        const char* kept;
+        const char* memo;
+    } cases[] = {
+        {"CREATE TABLE TblPelabuhan (kdport VARCHAR(5) PRIMARY KEY, nmport VARCHAR(50));"
+         "CREATE INDEX ix_lower ON TblPelabuhan (lower(nmport)) WHERE nmport <> ''",
+         "(lower(nmport)) WHERE nmport <> ''", "LONGTEXT"},
+        {"CREATE TABLE TblPelabuhan (kdport VARCHAR(5) PRIMARY KEY CHECK (length(kdport) = 5), "
+         "nmport VARCHAR(50) COLLATE NOCASE DEFAULT (upper('x')) UNIQUE, negara VARCHAR(2) "
+         "GENERATED ALWAYS AS (substr(kdport, 1, 2)), FOREIGN KEY (kdport) REFERENCES Negara (k))",
+         "nmport LONGTEXT COLLATE NOCASE DEFAULT (upper('x')) UNIQUE, negara VARCHAR(2) GENERATED "
+         "ALWAYS AS (substr(kdport, 1, 2)), FOREIGN KEY (kdport) REFERENCES Negara (k))",
+         "LONGTEXT"},
+        {"CREATE TABLE TblPelabuhan (\"kdport\" VARCHAR(5) PRIMARY KEY, [nmport] VARCHAR(50) "
+         "NOT NULL) WITHOUT ROWID",
+         "[nmport] LONGTEXT NOT NULL) WITHOUT ROWID", "LONGTEXT"},
+        {"CREATE TABLE TblPelabuhan (kdport TEXT PRIMARY KEY, nmport INT) STRICT",
+         "nmport TEXT) STRICT", "TEXT"},
+        {"CREATE TABLE TblPelabuhan (kdport VARCHAR(5), -- kode, pelabuhan\n nmport /* nama, "
+         "(panjang) */ VARCHAR(50), PRIMARY KEY (kdport))",
+         "nmport /* nama, (panjang) */ LONGTEXT, PRIMARY KEY (kdport))", "LONGTEXT"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.schema);
+        TempDir dir;
+        const std::string path = dir.file("Kolvarin.mdb");
+        engine::CreateDatabase(path, enginetest::Password);
+        hostile::runOnFile(path, c.schema);
+        engine::Database db = engine::Database::open(path, enginetest::Password,
+                                                     engine::Database::DefaultBusyWait,
+                                                     referenceTableNames());
+        db.execute(kTblPelabuhan.deleteStatement);
+        db.execute(kTblPelabuhan.alterStatement);
+        db.execute("Insert Into tblpelabuhan values('IDJKT','" + std::string(60, 'j') + "')");
+        EXPECT_NE(sqliteLines(path, "SELECT group_concat(sql, ' ') FROM sqlite_schema WHERE "
+                                    "tbl_name = 'TblPelabuhan'")
+                      .at(0)
+                      .find(c.kept),
+                  std::string::npos);
+        EXPECT_EQ(rowsOf(db, "SELECT type FROM pragma_table_info('TblPelabuhan') WHERE name = "
+                             "'nmport'"),
+                  Rows{c.memo});
+        EXPECT_EQ(rowsOf(db, "SELECT kdport, length(nmport) FROM TblPelabuhan"), Rows{"IDJKT|60"});
+    }
 }
 
 } // namespace

@@ -97,6 +97,18 @@ INSTANTIATE_TEST_SUITE_P(
                                                   "(json_valid(nmport))");
                         },
                         needsRepair},
+        // The reload's insert could not be compiled: it would fail after the packaging table's.
+        HostileFileCase{"FunctionOrCollationOfAnotherTool",
+                        [](const std::string& p) {
+                            hostile::runOnFile(p, "CREATE INDEX ix_fn ON TblPelabuhan "
+                                                  "(tandera_fn(nmport) COLLATE tandera_order)");
+                        },
+                        [](const std::string& p) {
+                            return "The table 'TblPelabuhan' of the database '" + p +
+                                   "' has an index, rule or default that calls a function or a "
+                                   "collation this program does not run; the database was not "
+                                   "opened.";
+                        }},
         // The port table's reload would have overwritten the password (on page 2).
         HostileFileCase{"TablesSharingARootPage",
                         [](const std::string& p) {

@@ -20,11 +20,24 @@ namespace hostile {
 
 inline constexpr const char* Password = "rovak";
 
-// Runs sql on the file through a plain SQLite connection, as any other tool would.
+// Runs sql on the file through a plain SQLite connection, as any other tool would; one that
+// brings a function tandera_fn(x) and a collation tandera_order of its own, which the engine
+// does not have.
 inline void runOnFile(const std::string& path, const std::string& sql)
 {
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    sqlite3_create_function(
+        db, "tandera_fn", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+        [](sqlite3_context* context, int, sqlite3_value** values) {
+            sqlite3_result_value(context, values[0]);
+        },
+        nullptr, nullptr);
+    sqlite3_create_collation(db, "tandera_order", SQLITE_UTF8, nullptr,
+                             [](void*, int a, const void* x, int b, const void* y) {
+                                 return std::string_view(static_cast<const char*>(x), a)
+                                     .compare(std::string_view(static_cast<const char*>(y), b));
+                             });
     char* message = nullptr;
     const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message);
     const std::string text = message ? message : "";
