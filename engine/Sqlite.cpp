@@ -19,18 +19,15 @@ void execSql(sqlite3* db, const char* sql)
         throwSqliteError(db, rc);
 }
 
-Statement::Statement(sqlite3* db, std::string_view sql, std::string_view* tail)
+Statement::Statement(sqlite3* db, std::string_view sql)
 {
     if (sql.size() > static_cast<std::size_t>(INT_MAX))
         throw SqliteError(SQLITE_TOOBIG, "statement too long");
     sqlite3_stmt* raw = nullptr;
-    const char* end = nullptr;
-    const int rc = sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &raw, &end);
+    const int rc = sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &raw, nullptr);
     m_stmt.reset(raw);
     if (rc != SQLITE_OK)
         throwSqliteError(db, rc);
-    if (tail)
-        *tail = sql.substr(static_cast<std::size_t>(end - sql.data()));
 }
 
 bool Statement::step()
@@ -78,11 +75,6 @@ void Statement::bindBlob(int index, std::string_view bytes)
 void Statement::bindInt64(int index, std::int64_t value)
 {
     checkBind(sqlite3_bind_int64(m_stmt.get(), index, value));
-}
-
-void Statement::bindNull(int index)
-{
-    checkBind(sqlite3_bind_null(m_stmt.get(), index));
 }
 
 int Statement::columnCount() const

@@ -45,9 +45,8 @@ class Statement
 {
 public:
     Statement() = default;
-    // Prepares the first statement of sql; raises SqliteError. tail, when given, receives the
-    // text after it.
-    Statement(sqlite3* db, std::string_view sql, std::string_view* tail = nullptr);
+    // Prepares the first statement of sql; raises SqliteError.
+    Statement(sqlite3* db, std::string_view sql);
 
     bool valid() const { return m_stmt != nullptr; }
     sqlite3_stmt* get() const { return m_stmt.get(); }
@@ -63,7 +62,6 @@ public:
     void bindText(int index, std::string_view text);
     void bindBlob(int index, std::string_view bytes);
     void bindInt64(int index, std::int64_t value);
-    void bindNull(int index);
 
     int columnCount() const;
     std::optional<std::string> columnText(int index) const;
