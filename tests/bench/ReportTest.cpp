@@ -26,26 +26,27 @@ std::string verdictOf(const std::vector<bench::Verdict>& verdicts, const std::st
 TEST(Report, TargetsAtTheirLimits)
 {
     const std::vector<bench::CaseResult> results = {
-        result(60000, BenchCase::Ours, 1.3),
+        result(60000, BenchCase::Ours, 1.3, 38 * 1024 - 10 * 1024 - 103),
         result(60000, BenchCase::OursNoWindow, 1.25),
-        result(60000, BenchCase::TextFloor, 1.0),
-        result(60000, BenchCase::BoundFloor, 0.4),
-        result(600000, BenchCase::Ours, 15.6, 30000 + 10 * 1024 + 103),
+        result(60000, BenchCase::TextFloor, 1.625),
+        result(60000, BenchCase::BoundFloor, 1.04),
+        result(600000, BenchCase::Ours, 15.6, 38 * 1024),
         result(600000, BenchCase::OursNoWindow, 13.0),
-        result(600000, BenchCase::TextFloor, 11.0),
-        result(600000, BenchCase::BoundFloor, 6.0),
+        result(600000, BenchCase::TextFloor, 18.0),
+        result(600000, BenchCase::BoundFloor, 12.0),
     };
     const auto verdicts = bench::judgeTargets(results);
-    EXPECT_EQ("1.30 PASS", verdictOf(verdicts, "ours / text floor <= 1.3 at 60,000 lines"));
-    EXPECT_EQ("1.42 MISS", verdictOf(verdicts, "ours / text floor <= 1.3 at 600,000 lines"));
-    EXPECT_EQ("3.25 MISS", verdictOf(verdicts, "ours / bound floor <= 3 at 60,000 lines"));
-    EXPECT_EQ("2.60 PASS", verdictOf(verdicts, "ours / bound floor <= 3 at 600,000 lines"));
+    EXPECT_EQ("0.80 PASS", verdictOf(verdicts, "ours / text floor <= 0.8 at 60,000 lines"));
+    EXPECT_EQ("0.87 MISS", verdictOf(verdicts, "ours / text floor <= 0.8 at 600,000 lines"));
+    EXPECT_EQ("1.25 PASS", verdictOf(verdicts, "ours / bound floor <= 1.25 at 60,000 lines"));
+    EXPECT_EQ("1.30 MISS", verdictOf(verdicts, "ours / bound floor <= 1.25 at 600,000 lines"));
     EXPECT_EQ("4.0% PASS", verdictOf(verdicts, "visible window adds <= 5% at 60,000 lines"));
     EXPECT_EQ("20.0% MISS", verdictOf(verdicts, "visible window adds <= 5% at 600,000 lines"));
     EXPECT_EQ("-16.7% PASS",
               verdictOf(verdicts, "ours: rows/s at 600,000 within 20% of rows/s at 60,000"));
     EXPECT_EQ("+10.1 MiB MISS",
               verdictOf(verdicts, "ours: peak RSS at 600,000 within 10 MiB of peak RSS at 60,000"));
+    EXPECT_EQ("38.0 MiB PASS", verdictOf(verdicts, "ours: peak RSS <= 38 MiB at 600,000 lines"));
 }
 
 TEST(Report, TargetsNotMeasuredSayNotApplicable)
@@ -53,8 +54,8 @@ TEST(Report, TargetsNotMeasuredSayNotApplicable)
     const std::vector<bench::CaseResult> results = {result(200, BenchCase::Ours, 0.1),
                                                     result(200, BenchCase::TextFloor, 0.1)};
     const auto verdicts = bench::judgeTargets(results);
-    EXPECT_EQ("not measured n/a", verdictOf(verdicts, "ours / text floor <= 1.3 at 60,000 lines"));
-    EXPECT_EQ("not measured n/a", verdictOf(verdicts, "ours / bound floor <= 3 at 200 lines"));
+    EXPECT_EQ("not measured n/a", verdictOf(verdicts, "ours / text floor <= 0.8 at 60,000 lines"));
+    EXPECT_EQ("not measured n/a", verdictOf(verdicts, "ours / bound floor <= 1.25 at 200 lines"));
     EXPECT_EQ("not measured n/a",
               verdictOf(verdicts, "ours: rows/s at 600,000 within 20% of rows/s at 60,000"));
     const std::string report = bench::formatReport(results);
