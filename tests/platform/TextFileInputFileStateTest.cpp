@@ -25,11 +25,6 @@ void readToTheEnd(TextFileInput& input)
         input.readLine();
 }
 
-void expectNamed(const Error& error, const std::string& path)
-{
-    EXPECT_NE(error.description().find("'" + path + "'"), std::string::npos) << error.description();
-}
-
 // Guards against a FIFO hanging the program (with the database's write lock held) and against
 // a device such as /dev/null reading as an empty file that empties the table.
 TEST(TextFileInputFileState, RefusesWhatIsNoRegularFileAtOnce)

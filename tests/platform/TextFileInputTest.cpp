@@ -305,7 +305,7 @@ TEST(TextFileInput, UnreadableFileRaises53NamingThePath)
     std::filesystem::create_directory(path);
     const Error error = errorOf([&] { TextFileInput input(path); });
     EXPECT_EQ(error.number(), 53);
-    EXPECT_NE(error.description().find("'" + path + "'"), std::string::npos) << error.description();
+    expectNamed(error, path);
 }
 
 TEST(TextFileInput, ReadingPastTheEndRaises62)
