@@ -3,7 +3,6 @@
 #include "tests/support/Files.h"
 
 #include <fstream>
-#include <iterator>
 #include <new>
 #include <stdexcept>
 #include <string_view>
@@ -38,15 +37,11 @@ FaultVfs::File& fileOf(sqlite3_file* file)
     return *reinterpret_cast<FaultVfs::File*>(file);
 }
 
-sqlite3_file* realOf(sqlite3_file* file)
-{
-    return fileOf(file).real;
-}
-
 // What has nothing to watch goes straight on to the system layer.
 template <auto Method, typename... Args> auto fileToReal(sqlite3_file* file, Args... args)
 {
-    return (realOf(file)->pMethods->*Method)(realOf(file), args...);
+    sqlite3_file* real = fileOf(file).real;
+    return (real->pMethods->*Method)(real, args...);
 }
 
 template <auto Method, typename... Args> auto vfsToReal(sqlite3_vfs* vfs, Args... args)
