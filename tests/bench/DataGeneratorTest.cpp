@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <iterator>
 #include <set>
 #include <stdexcept>
@@ -112,16 +111,12 @@ TEST(DataGenerator, PortCodesStayUniqueAtTheLargestBenchSize)
 {
     const TempDir dir;
     bench::writePelabuhanFile(dir.file("p.dat"), 600000);
-    std::ifstream in(dir.file("p.dat"), std::ios::binary);
+    const std::vector<std::string> lines = crlfLines(readFile(dir.file("p.dat")));
     std::set<std::string> codes;
-    std::string line;
-    std::size_t count = 0;
-    while (std::getline(in, line)) {
+    for (const std::string& line : lines)
         codes.insert(line.substr(0, 5));
-        ++count;
-    }
-    EXPECT_EQ(600000u, count);
-    EXPECT_EQ(count, codes.size());
+    EXPECT_EQ(600000u, lines.size());
+    EXPECT_EQ(lines.size(), codes.size());
 }
 
 TEST(DataGenerator, PackagingFileFillsEveryTwoCharacterCodeAndNoMore)

@@ -18,8 +18,10 @@
 #include "modules/ReferenceTable.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgressWindow.h"
+#include "tests/support/CountingWindow.h"
 #include "tests/support/FaultVfs.h"
 #include "tests/support/Files.h"
+#include "tests/support/HostileDatabase.h"
 #include "tests/support/Seams.h"
 #include "tests/support/SqliteRows.h"
 #include "tests/support/TempDir.h"
@@ -50,15 +52,8 @@ constexpr std::array<Stop, 3> kStops = {Stop::Crash, Stop::LostFolderChanges, St
 
 const char* nameOf(Stop stop)
 {
-    switch (stop) {
-    case Stop::Crash:
-        return "crash";
-    case Stop::LostFolderChanges:
-        return "lost folder changes";
-    case Stop::PowerCut:
-        return "power cut";
-    }
-    return "?";
+    static constexpr const char* kNames[] = {"crash", "lost folder changes", "power cut"};
+    return kNames[static_cast<int>(stop)];
 }
 
 // What a child tells its parent; lives in memory both share.
@@ -92,15 +87,6 @@ public:
 
 private:
     Report* m_report;
-};
-
-// The reloads need a progress window; nobody looks at it here.
-class UnseenWindow : public ProgressWindow
-{
-public:
-    void Show() override {}
-    void Hide() override {}
-    void proses(const std::string&) override {}
 };
 
 Rows kemasanRows(int count, const std::string& words)
@@ -175,31 +161,14 @@ protected:
     // the sweep's time. The file stays one of ours: it carries its own round count.
     void storeCheapPasswordHash() const
     {
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open_v2(databasePath().c_str(), &db, SQLITE_OPEN_READWRITE, nullptr),
-                  SQLITE_OK);
-        sqlite3_stmt* read = nullptr;
-        ASSERT_EQ(sqlite3_prepare_v2(
-                      db,
-                      (std::string("SELECT salt FROM ") + engine::format::PasswordTable).c_str(),
-                      -1, &read, nullptr),
-                  SQLITE_OK);
-        ASSERT_EQ(sqlite3_step(read), SQLITE_ROW);
-        const std::string salt(static_cast<const char*>(sqlite3_column_blob(read, 0)),
-                               static_cast<std::size_t>(sqlite3_column_bytes(read, 0)));
-        sqlite3_finalize(read);
-        const std::string hash = engine::hashPassword(kPassword, salt, 1);
-        sqlite3_stmt* write = nullptr;
-        ASSERT_EQ(sqlite3_prepare_v2(db,
-                                     (std::string("UPDATE ") + engine::format::PasswordTable +
-                                      " SET iterations = 1, hash = ?1")
-                                         .c_str(),
-                                     -1, &write, nullptr),
-                  SQLITE_OK);
-        sqlite3_bind_blob(write, 1, hash.data(), static_cast<int>(hash.size()), SQLITE_TRANSIENT);
-        EXPECT_EQ(sqlite3_step(write), SQLITE_DONE);
-        sqlite3_finalize(write);
-        sqlite3_close(db);
+        const std::string table = engine::format::PasswordTable;
+        const std::string salt =
+            sqliteRows(databasePath(), "SELECT salt FROM " + table).at(0).at(0).value();
+        std::string hex;
+        for (const unsigned char byte : engine::hashPassword(kPassword, salt, 1))
+            hex += {"0123456789ABCDEF"[byte >> 4], "0123456789ABCDEF"[byte & 15]};
+        hostile::runOnFile(databasePath(),
+                           "UPDATE " + table + " SET iterations = 1, hash = X'" + hex + "'");
     }
 
     // Where the files as stop leaves them are kept.
@@ -244,9 +213,10 @@ protected:
             return false;
         }
         bool intact = true;
-        const std::string integrity = integrityCheck(path);
-        if (integrity != "ok") {
-            ADD_FAILURE() << where << ": integrity_check says " << integrity;
+        const std::vector<std::string> integrity = sqliteLines(path, "PRAGMA integrity_check");
+        if (integrity != std::vector<std::string>{"ok"}) {
+            ADD_FAILURE() << where << ": integrity_check says "
+                          << testing::PrintToString(integrity);
             intact = false;
         }
         intact = expectOldOrNew(where, "Tblkemasan", kemasan, oldKemasan, newKemasan,
@@ -336,7 +306,7 @@ private:
                 return SQLITE_OK;
             });
             sqlite3_soft_heap_limit64(m_heapLimit);
-            UnseenWindow window;
+            CountingWindow window;
             setProgressWindowProvider([&]() -> ProgressWindow& { return window; });
             setMessageBoxHandler([&](const MessageBoxCall&) { ++report.boxes; });
             ProgramDirectoryOverride directory(m_dir.path());
@@ -363,22 +333,6 @@ private:
         for (const SqliteRow& row : sqliteRows(path, "SELECT * FROM " + table))
             rows.emplace_back(row.at(0).value_or("<null>"), row.at(1).value_or("<null>"));
         return sorted(std::move(rows));
-    }
-
-    static std::string integrityCheck(const std::string& path)
-    {
-        sqlite3* db = nullptr;
-        std::string result = "cannot open";
-        if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-            sqlite3_stmt* check = nullptr;
-            if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &check, nullptr) ==
-                    SQLITE_OK &&
-                sqlite3_step(check) == SQLITE_ROW)
-                result = reinterpret_cast<const char*>(sqlite3_column_text(check, 0));
-            sqlite3_finalize(check);
-        }
-        sqlite3_close(db);
-        return result;
     }
 
     static bool expectOldOrNew(const std::string& where, const char* table, const Rows& rows,

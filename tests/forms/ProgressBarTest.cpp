@@ -1,6 +1,7 @@
 #include "forms/ProgressBar.h"
 
 #include "engine/Error.h"
+#include "tests/support/RaisedError.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
@@ -36,13 +37,10 @@ TEST(ProgressBar, RefusesAValueOutsideTheRangeAndKeepsItsOwn)
     ProgressBar bar(window);
     bar.SetValue(42.5f);
     for (const float value : refused) {
-        try {
-            bar.SetValue(value);
-            ADD_FAILURE() << "accepted " << value;
-        } catch (const Error& error) {
-            EXPECT_EQ(error.number(), 380);
-            EXPECT_EQ(error.description(), "Invalid property value.");
-        }
+        SCOPED_TRACE(value);
+        const Error error = errorOf([&] { bar.SetValue(value); });
+        EXPECT_EQ(error.number(), 380);
+        EXPECT_EQ(error.description(), "Invalid property value.");
         EXPECT_EQ(bar.Value(), 42.5f);
     }
 }

@@ -1,6 +1,7 @@
 #include "modules/DataRecord.h"
 
 #include "engine/Error.h"
+#include "tests/support/RaisedError.h"
 
 #include <gtest/gtest.h>
 
@@ -42,13 +43,10 @@ TEST(DataRecord, KemasanSplitsAtTheFirstSemicolon)
 TEST(DataRecord, KemasanLineWithoutSemicolonIsInvalidArgument)
 {
     for (const std::string line : {"", "no separator", "   "}) {
-        try {
-            kemasanRecord(line);
-            ADD_FAILURE() << "accepted: " << line;
-        } catch (const Error& error) {
-            EXPECT_EQ(error.number(), 5) << line;
-            EXPECT_EQ(error.description(), "There is no \";\" in the line to end the code.");
-        }
+        SCOPED_TRACE(line);
+        const Error error = errorOf([&] { kemasanRecord(line); });
+        EXPECT_EQ(error.number(), 5);
+        EXPECT_EQ(error.description(), "There is no \";\" in the line to end the code.");
     }
 }
 

@@ -97,11 +97,7 @@ TEST_F(OpenDatabaseTest, AFailedOpenShowsNumberHyphenDescriptionUntitled)
     const std::string wrongPassword = database("password/Kolvarin.mdb", "other");
     const std::string notOurs = dir.file("text/Kolvarin.mdb");
     QDir().mkpath(QString::fromStdString(dir.file("text")));
-    {
-        QFile file(QString::fromStdString(notOurs));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("Kode;Uraian\r\n");
-    }
+    writeFile(notOurs, "Kode;Uraian\r\n");
 
     const struct
     {
@@ -219,9 +215,7 @@ TEST_P(OddPathTest, OpensExactlyThePathTypedAndQuotesItInTheConnectionText)
     OpenDatabase(c.path);
     ASSERT_EQ(std::vector<MessageBoxCall>{}, boxes.calls());
     ASSERT_EQ(Connection::adStateOpen, cnDatabase().State());
-    EXPECT_EQ(std::string("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + c.dataSource +
-                  ";Jet OLEDB:Database Password=rovak;",
-              strConnection());
+    EXPECT_EQ(expectedConnectionText(c.dataSource), strConnection());
     cnDatabase().Execute("INSERT INTO T VALUES('x')");
     cnDatabase().Close();
     EXPECT_TRUE(hasTheRow(dir.file(c.path)));

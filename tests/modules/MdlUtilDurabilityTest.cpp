@@ -1,5 +1,6 @@
 #include "tests/modules/MdlUtilFixture.h"
 
+#include "tests/support/CountingWindow.h"
 #include "tests/support/FaultVfs.h"
 
 #include <sqlite3.h>
@@ -92,8 +93,7 @@ TEST_F(MdlUtilDisk, FullDiskSaysSoNamesTheFileAndKeepsTheRows)
 
     EXPECT_EQ(error.number(), ErrorNumber::ProviderFailure);
     EXPECT_NE(error.description().find("is full"), std::string::npos) << error.description();
-    EXPECT_NE(error.description().find("'" + databasePath() + "'"), std::string::npos)
-        << error.description();
+    expectNamed(error, databasePath());
     EXPECT_EQ(boxes(), std::vector<MessageBoxCall>{});
     EXPECT_FALSE(windowVisible());
     EXPECT_EQ(pelabuhan(), before);
@@ -125,16 +125,6 @@ TEST_F(MdlUtilDisk, FailedCommitSaysWhetherItsRowsMayBeIn)
     EXPECT_EQ(kemasan(), (Rows{{"AA", "one"}}));
 }
 
-// A progress window that only counts its showings.
-class CountedWindow : public ProgressWindow
-{
-public:
-    void Show() override { ++shown; }
-    void Hide() override {}
-    void proses(const std::string&) override {}
-    int shown = 0;
-};
-
 // A reader holding the file (another program with a query open) let the reload run every insert
 // and fail at its commit, after the wait, with nothing to show for it.
 using MdlUtilSharedFile = MdlUtilFixture;
@@ -148,7 +138,7 @@ TEST_F(MdlUtilSharedFile, ReaderHoldingTheFileStopsTheReloadBeforeItStarts)
     ASSERT_EQ(
         sqlite3_exec(reader, "BEGIN; SELECT count(*) FROM Tblkemasan", nullptr, nullptr, nullptr),
         SQLITE_OK);
-    CountedWindow window;
+    CountingWindow window;
     setProgressWindowProvider([&]() -> ProgressWindow& { return window; });
 
     const Error error = errorOf(UpdateTblKemasan);

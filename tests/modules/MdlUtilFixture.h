@@ -7,6 +7,7 @@
 #include "modules/MdlUtil.h"
 #include "platform/ProgressWindow.h"
 #include "tests/support/Files.h"
+#include "tests/support/RaisedError.h"
 #include "tests/support/Seams.h"
 #include "tests/support/SqliteRows.h"
 #include "tests/support/TempDir.h"
@@ -16,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -84,18 +84,6 @@ protected:
 
     const std::vector<MessageBoxCall>& boxes() const { return m_boxes.calls(); }
     static bool windowVisible() { return Loading::instance().window().isVisible(); }
-
-    // The Error run raises; a failure of the test when it raises none.
-    static Error errorOf(const std::function<void()>& run)
-    {
-        try {
-            run();
-        } catch (const Error& error) {
-            return error;
-        }
-        ADD_FAILURE() << "no error was raised";
-        return Error(0, {});
-    }
 
 private:
     TempDir m_dir;

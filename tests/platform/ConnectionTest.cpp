@@ -3,6 +3,7 @@
 #include "engine/Database.h"
 #include "engine/Error.h"
 #include "tests/support/HostileDatabase.h"
+#include "tests/support/RaisedError.h"
 #include "tests/support/SqliteRows.h"
 #include "tests/support/TempDir.h"
 
@@ -23,18 +24,6 @@ std::string connectionTextFor(const std::string& path, const std::string& passwo
 {
     return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + path +
            ";Jet OLEDB:Database Password=" + password + ";";
-}
-
-// The Error a call raises; a call that raises nothing fails the test.
-Error raisedBy(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const Error& error) {
-        return error;
-    }
-    ADD_FAILURE() << "no Error was raised";
-    return Error(0, {});
 }
 
 std::size_t rowCount(const std::string& path, const std::string& table)
@@ -100,7 +89,7 @@ TEST_F(ConnectionTest, EveryOperationButOpenIsRefusedWhenClosed)
         reclosed.Open(text);
         reclosed.Close();
         for (Connection* connection : {&fresh, &reclosed}) {
-            const Error error = raisedBy([&] { testCase.call(*connection); });
+            const Error error = errorOf([&] { testCase.call(*connection); });
             EXPECT_EQ(testCase.number, error.number());
             EXPECT_EQ(*testCase.description, error.description());
             EXPECT_EQ(Connection::adStateClosed, connection->State());
@@ -116,7 +105,7 @@ TEST_F(ConnectionTest, OpenOnAnOpenConnectionRaises3705AndKeepsTheFirstDatabase)
 
     Connection connection;
     connection.Open(text);
-    const Error error = raisedBy([&] { connection.Open(connectionTextFor(otherPath)); });
+    const Error error = errorOf([&] { connection.Open(connectionTextFor(otherPath)); });
     EXPECT_EQ(ErrorNumber::ObjectOpen, error.number());
     EXPECT_EQ(openText, error.description());
 
@@ -140,7 +129,7 @@ TEST_F(ConnectionTest, AFailedOpenLeavesItClosedAndReusable)
         SCOPED_TRACE(failingText);
         EXPECT_THROW(connection.Open(failingText), Error);
         EXPECT_EQ(Connection::adStateClosed, connection.State());
-        EXPECT_EQ(ErrorNumber::ObjectClosed, raisedBy([&] { connection.Close(); }).number());
+        EXPECT_EQ(ErrorNumber::ObjectClosed, errorOf([&] { connection.Close(); }).number());
     }
     connection.Open(text);
     EXPECT_EQ(Connection::adStateOpen, connection.State());

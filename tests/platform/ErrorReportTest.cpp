@@ -14,14 +14,6 @@ namespace {
 
 const Error passwordError(ErrorNumber::InvalidPassword, "Not a valid password.");
 
-// What the report's box showed, as the death test's parent matches it on stderr.
-void printShown(const ShownBox& shown)
-{
-    std::fprintf(stderr, "[%s|%d|%s]\n", qPrintable(shown.title), int(shown.icon),
-                 qPrintable(shown.text));
-    std::fflush(stderr);
-}
-
 class ErrorReportDeathTest : public testing::Test
 {
 protected:
@@ -29,40 +21,36 @@ protected:
     void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
 };
 
-TEST_F(ErrorReportDeathTest, ShowsNumberAndDescriptionThenEndsTheEventLoopWithStatus1)
+// Reports error from the event loop in a child, which prints what the report's box showed for
+// the parent to match on stderr as "[title|icon|text]".
+void expectReportEndsWith1Showing(const Error& error, const std::string& shown)
 {
     EXPECT_EXIT(
         {
             QGuiApplication::setApplicationDisplayName(QStringLiteral("Tandera"));
-            ShownBox shown;
-            answerNextBox(&shown);
-            QTimer::singleShot(0, qApp, [] { ReportUnhandledError(passwordError); });
+            ShownBox box;
+            answerNextBox(&box);
+            QTimer::singleShot(0, qApp, [&error] { ReportUnhandledError(error); });
             const int status = QCoreApplication::exec();
-            printShown(shown);
+            std::fprintf(stderr, "[%s|%d|%s]\n", qPrintable(box.title), int(box.icon),
+                         qPrintable(box.text));
             std::exit(status);
         },
-        testing::ExitedWithCode(1),
-        "\\[Tandera\\|3\\|Run-time error '-2147217843':\n\nNot a valid password.\\]");
+        testing::ExitedWithCode(1), "\\[" + shown + "\\]");
+}
+
+TEST_F(ErrorReportDeathTest, ShowsNumberAndDescriptionThenEndsTheEventLoopWithStatus1)
+{
+    expectReportEndsWith1Showing(
+        passwordError, "Tandera\\|3\\|Run-time error '-2147217843':\n\nNot a valid password.");
 }
 
 // The operator must learn what the failure did to the data, after the number and description.
 TEST_F(ErrorReportDeathTest, SaysWhatBecameOfTheDataAfterTheDescription)
 {
-    EXPECT_EXIT(
-        {
-            QGuiApplication::setApplicationDisplayName(QStringLiteral("Tandera"));
-            ShownBox shown;
-            answerNextBox(&shown);
-            QTimer::singleShot(0, qApp, [] {
-                ReportUnhandledError(passwordError.withDataNote("Table T was left as it was."));
-            });
-            const int status = QCoreApplication::exec();
-            printShown(shown);
-            std::exit(status);
-        },
-        testing::ExitedWithCode(1),
-        "\\[Tandera\\|3\\|Run-time error '-2147217843':\n\nNot a valid password.\n\nTable T was "
-        "left as it was.\\]");
+    expectReportEndsWith1Showing(passwordError.withDataNote("Table T was left as it was."),
+                                 "Tandera\\|3\\|Run-time error '-2147217843':\n\nNot a valid "
+                                 "password.\n\nTable T was left as it was.");
 }
 
 TEST_F(ErrorReportDeathTest, WithoutAnEventLoopEndsTheProcessWithStatus1)

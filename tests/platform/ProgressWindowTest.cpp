@@ -1,19 +1,11 @@
 #include "platform/ProgressWindow.h"
 
 #include "engine/Error.h"
+#include "tests/support/CountingWindow.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-class CountingWindow : public ProgressWindow
-{
-public:
-    void Show() override {}
-    void Hide() override {}
-    void proses(const std::string&) override { ++steps; }
-    int steps = 0;
-};
 
 TEST(ProgressWindowRegistry, RaisesWithoutAProviderAndReachesTheInstalledWindow)
 {

@@ -2,6 +2,7 @@
 
 #include "tests/support/FifoWatchdog.h"
 #include "tests/support/Files.h"
+#include "tests/support/RaisedError.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -18,23 +19,10 @@ namespace {
 
 constexpr std::size_t kChunk = 64 * 1024; // the reader's chunk size
 
-// The Error opening and reading path through raises, or a failure of the test when none.
-Error errorReading(const std::string& path)
+void readToTheEnd(TextFileInput& input)
 {
-    try {
-        TextFileInput input(path);
-        while (!input.atEnd())
-            input.readLine();
-    } catch (const Error& error) {
-        return error;
-    }
-    ADD_FAILURE() << "read " << path << " without an error";
-    return Error(0, {});
-}
-
-void expectNamed(const Error& error, const std::string& path)
-{
-    EXPECT_NE(error.description().find("'" + path + "'"), std::string::npos) << error.description();
+    while (!input.atEnd())
+        input.readLine();
 }
 
 // Guards against a FIFO hanging the program (with the database's write lock held) and against
@@ -51,7 +39,10 @@ TEST(TextFileInputFileState, RefusesWhatIsNoRegularFileAtOnce)
 
     for (const std::string& path : {fifo, std::string("/dev/null"), device, folder}) {
         FifoWatchdog watchdog(fifo);
-        const Error error = errorReading(path);
+        const Error error = errorOf([&] {
+            TextFileInput input(path);
+            readToTheEnd(input);
+        });
         EXPECT_FALSE(watchdog.fired()) << path << " kept the reader waiting";
         EXPECT_EQ(error.number(), ErrorNumber::FileNotFound) << path;
         expectNamed(error, path);
@@ -92,23 +83,21 @@ TEST(TextFileInputFileState, RaisesWhenTheFileChangesWhileItIsRead)
          }},
     };
     for (const ChangeCase& c : cases) {
+        SCOPED_TRACE(c.name);
         TempDir dir;
         const std::string path = dir.file("tblpelabuhan.dat");
         writeFile(path, bytes);
         const timespec past[2] = {{1'000'000'000, 0}, {1'000'000'000, 0}};
         ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), past, 0), 0);
 
-        try {
+        const Error error = errorOf([&] {
             TextFileInput input(path);
             input.readLine();
             c.change(path, bytes);
-            while (!input.atEnd())
-                input.readLine();
-            ADD_FAILURE() << c.name << ": read to the end without an error";
-        } catch (const Error& error) {
-            EXPECT_EQ(error.number(), ErrorNumber::FileChanged) << c.name;
-            expectNamed(error, path);
-        }
+            readToTheEnd(input);
+        });
+        EXPECT_EQ(error.number(), ErrorNumber::FileChanged);
+        expectNamed(error, path);
     }
 }
 
@@ -119,15 +108,7 @@ TEST(TextFileInputFileState, RaisesWhenASmallFileChangesAfterItsBytesAreIn)
     writeFile(path, "AA;one\r\nBB;two\r\n");
     TextFileInput input(path); // one chunk holds it all by now
     std::filesystem::resize_file(path, 8);
-    const Error error = [&] {
-        try {
-            while (!input.atEnd())
-                input.readLine();
-        } catch (const Error& error) {
-            return error;
-        }
-        return Error(0, "no error");
-    }();
+    const Error error = errorOf([&] { readToTheEnd(input); });
     EXPECT_EQ(error.number(), ErrorNumber::FileChanged) << error.description();
     expectNamed(error, path);
 }

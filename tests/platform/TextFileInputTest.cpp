@@ -1,6 +1,7 @@
 #include "platform/TextFileInput.h"
 
 #include "tests/support/Files.h"
+#include "tests/support/RaisedError.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/Utf16Bytes.h"
 
@@ -160,18 +161,6 @@ TEST(TextFileInput, ReadsUtf8WithOrWithoutBom)
     EXPECT_EQ(readBytes("\xEF\xBB\xBF\r\nx"), (Lines{"", "x"}));
 }
 
-// The error a file raises when read through, or a failure of the test when it raises none.
-Error errorReading(const std::string& path)
-{
-    try {
-        readAll(path);
-    } catch (const Error& error) {
-        return error;
-    }
-    ADD_FAILURE() << "read " << path << " without an error";
-    return Error(0, {});
-}
-
 struct RefusedCase
 {
     const char* name;
@@ -184,14 +173,14 @@ struct RefusedCase
 void expectRefusedAtLine(const std::vector<RefusedCase>& cases)
 {
     for (const RefusedCase& c : cases) {
+        SCOPED_TRACE(c.name);
         TempDir dir;
         const std::string path = dir.file("input.dat");
         writeFile(path, c.bytes);
-        const Error error = errorReading(path);
-        EXPECT_EQ(error.number(), ErrorNumber::InvalidFileFormat) << c.name;
+        const Error error = errorOf([&] { readAll(path); });
+        EXPECT_EQ(error.number(), ErrorNumber::InvalidFileFormat);
         const std::string where = path + ":" + std::to_string(c.line) + ":";
-        EXPECT_EQ(error.description().substr(0, where.size()), where)
-            << c.name << ": " << error.description();
+        EXPECT_EQ(error.description().substr(0, where.size()), where) << error.description();
     }
 }
 
@@ -304,13 +293,9 @@ TEST(TextFileInput, MissingFileRaises53NamingThePath)
 {
     TempDir dir;
     const std::string path = dir.file("absent.dat");
-    try {
-        TextFileInput input(path);
-        FAIL() << "opened a missing file";
-    } catch (const Error& error) {
-        EXPECT_EQ(error.number(), 53);
-        EXPECT_EQ(error.description(), "File not found: '" + path + "'");
-    }
+    const Error error = errorOf([&] { TextFileInput input(path); });
+    EXPECT_EQ(error.number(), 53);
+    EXPECT_EQ(error.description(), "File not found: '" + path + "'");
 }
 
 TEST(TextFileInput, UnreadableFileRaises53NamingThePath)
@@ -318,14 +303,9 @@ TEST(TextFileInput, UnreadableFileRaises53NamingThePath)
     TempDir dir;
     const std::string path = dir.file("folder.dat");
     std::filesystem::create_directory(path);
-    try {
-        TextFileInput input(path);
-        FAIL() << "opened a folder as a file";
-    } catch (const Error& error) {
-        EXPECT_EQ(error.number(), 53);
-        EXPECT_NE(error.description().find("'" + path + "'"), std::string::npos)
-            << error.description();
-    }
+    const Error error = errorOf([&] { TextFileInput input(path); });
+    EXPECT_EQ(error.number(), 53);
+    expectNamed(error, path);
 }
 
 TEST(TextFileInput, ReadingPastTheEndRaises62)
@@ -334,12 +314,7 @@ TEST(TextFileInput, ReadingPastTheEndRaises62)
     writeFile(dir.file("one.dat"), "only\r\n");
     TextFileInput input(dir.file("one.dat"));
     EXPECT_EQ(input.readLine(), "only");
-    try {
-        input.readLine();
-        FAIL() << "read past the end";
-    } catch (const Error& error) {
-        EXPECT_EQ(error.number(), 62);
-    }
+    EXPECT_EQ(errorOf([&] { input.readLine(); }).number(), 62);
 }
 
 TEST(TextFileInput, ClosesItsFileWhenItGoes)

@@ -14,12 +14,9 @@ public:
     CommaLocale() : m_qtBefore(QLocale()), m_cBefore(std::setlocale(LC_ALL, nullptr))
     {
         QLocale::setDefault(QLocale(QStringLiteral("id_ID")));
-        for (const char* name : {"de_DE.UTF-8", "id_ID.UTF-8", "de_DE.utf8", "id_ID.utf8"}) {
-            if (std::setlocale(LC_ALL, name) != nullptr) {
-                m_cChanged = true;
+        for (const char* name : {"de_DE.UTF-8", "id_ID.UTF-8", "de_DE.utf8", "id_ID.utf8"})
+            if (std::setlocale(LC_ALL, name) != nullptr)
                 break;
-            }
-        }
     }
     ~CommaLocale()
     {
@@ -29,11 +26,7 @@ public:
     CommaLocale(const CommaLocale&) = delete;
     CommaLocale& operator=(const CommaLocale&) = delete;
 
-    // Whether the C library's locale changed too (it needs the locale installed).
-    bool cLocaleChanged() const { return m_cChanged; }
-
 private:
     QLocale m_qtBefore;
     std::string m_cBefore;
-    bool m_cChanged = false;
 };

@@ -3,7 +3,6 @@
 #include "tests/support/Files.h"
 
 #include <fstream>
-#include <iterator>
 #include <new>
 #include <stdexcept>
 #include <string_view>
@@ -38,9 +37,17 @@ FaultVfs::File& fileOf(sqlite3_file* file)
     return *reinterpret_cast<FaultVfs::File*>(file);
 }
 
-sqlite3_file* realOf(sqlite3_file* file)
+// What has nothing to watch goes straight on to the system layer.
+template <auto Method, typename... Args> auto fileToReal(sqlite3_file* file, Args... args)
 {
-    return fileOf(file).real;
+    sqlite3_file* real = fileOf(file).real;
+    return (real->pMethods->*Method)(real, args...);
+}
+
+template <auto Method, typename... Args> auto vfsToReal(sqlite3_vfs* vfs, Args... args)
+{
+    sqlite3_vfs* real = ownerOf(vfs).real();
+    return (real->*Method)(real, args...);
 }
 
 bool exists(const std::string& path)
@@ -66,80 +73,34 @@ int fileClose(sqlite3_file* file)
     return rc;
 }
 
-int fileRead(sqlite3_file* file, void* buffer, int amount, sqlite3_int64 offset)
-{
-    return realOf(file)->pMethods->xRead(realOf(file), buffer, amount, offset);
-}
-
 int fileWrite(sqlite3_file* file, const void* buffer, int amount, sqlite3_int64 offset)
 {
     FaultVfs::File& ours = fileOf(file);
-    if (ours.tracked) {
-        if (const int rc = ours.owner->event(ours, FaultVfs::Kind::Write); rc != SQLITE_OK)
-            return rc;
-        if (!ours.owner->fits(ours, offset + amount))
-            return SQLITE_FULL;
-    }
+    if (const int rc = ours.owner->event(ours, FaultVfs::Kind::Write); rc != SQLITE_OK)
+        return rc;
+    if (ours.tracked && !ours.owner->fits(ours, offset + amount))
+        return SQLITE_FULL;
     return ours.real->pMethods->xWrite(ours.real, buffer, amount, offset);
 }
 
 int fileTruncate(sqlite3_file* file, sqlite3_int64 size)
 {
     FaultVfs::File& ours = fileOf(file);
-    if (ours.tracked) {
-        if (const int rc = ours.owner->event(ours, FaultVfs::Kind::Truncate); rc != SQLITE_OK)
-            return rc;
-    }
+    if (const int rc = ours.owner->event(ours, FaultVfs::Kind::Truncate); rc != SQLITE_OK)
+        return rc;
     return ours.real->pMethods->xTruncate(ours.real, size);
 }
 
 int fileSync(sqlite3_file* file, int flags)
 {
     FaultVfs::File& ours = fileOf(file);
-    if (ours.tracked) {
-        if (const int rc = ours.owner->event(ours, FaultVfs::Kind::Sync); rc != SQLITE_OK)
-            return rc;
-    }
     if (!ours.tracked)
         return ours.real->pMethods->xSync(ours.real, flags);
+    if (const int rc = ours.owner->event(ours, FaultVfs::Kind::Sync); rc != SQLITE_OK)
+        return rc;
     // The model says what a sync makes last; a real one would only cost time.
     ours.owner->synced(ours);
     return SQLITE_OK;
-}
-
-int fileSize(sqlite3_file* file, sqlite3_int64* size)
-{
-    return realOf(file)->pMethods->xFileSize(realOf(file), size);
-}
-
-int fileLock(sqlite3_file* file, int level)
-{
-    return realOf(file)->pMethods->xLock(realOf(file), level);
-}
-
-int fileUnlock(sqlite3_file* file, int level)
-{
-    return realOf(file)->pMethods->xUnlock(realOf(file), level);
-}
-
-int fileCheckReservedLock(sqlite3_file* file, int* reserved)
-{
-    return realOf(file)->pMethods->xCheckReservedLock(realOf(file), reserved);
-}
-
-int fileControl(sqlite3_file* file, int op, void* argument)
-{
-    return realOf(file)->pMethods->xFileControl(realOf(file), op, argument);
-}
-
-int fileSectorSize(sqlite3_file* file)
-{
-    return realOf(file)->pMethods->xSectorSize(realOf(file));
-}
-
-int fileDeviceCharacteristics(sqlite3_file* file)
-{
-    return realOf(file)->pMethods->xDeviceCharacteristics(realOf(file));
 }
 
 // Version 1: no shared memory and no memory mapping, which rollback journals never need.
@@ -148,17 +109,17 @@ sqlite3_io_methods makeFileMethods()
     sqlite3_io_methods methods{};
     methods.iVersion = 1;
     methods.xClose = fileClose;
-    methods.xRead = fileRead;
+    methods.xRead = fileToReal<&sqlite3_io_methods::xRead>;
     methods.xWrite = fileWrite;
     methods.xTruncate = fileTruncate;
     methods.xSync = fileSync;
-    methods.xFileSize = fileSize;
-    methods.xLock = fileLock;
-    methods.xUnlock = fileUnlock;
-    methods.xCheckReservedLock = fileCheckReservedLock;
-    methods.xFileControl = fileControl;
-    methods.xSectorSize = fileSectorSize;
-    methods.xDeviceCharacteristics = fileDeviceCharacteristics;
+    methods.xFileSize = fileToReal<&sqlite3_io_methods::xFileSize>;
+    methods.xLock = fileToReal<&sqlite3_io_methods::xLock>;
+    methods.xUnlock = fileToReal<&sqlite3_io_methods::xUnlock>;
+    methods.xCheckReservedLock = fileToReal<&sqlite3_io_methods::xCheckReservedLock>;
+    methods.xFileControl = fileToReal<&sqlite3_io_methods::xFileControl>;
+    methods.xSectorSize = fileToReal<&sqlite3_io_methods::xSectorSize>;
+    methods.xDeviceCharacteristics = fileToReal<&sqlite3_io_methods::xDeviceCharacteristics>;
     return methods;
 }
 
@@ -174,72 +135,6 @@ int vfsDelete(sqlite3_vfs* vfs, const char* name, int syncFolder)
     return ownerOf(vfs).remove(name, syncFolder);
 }
 
-int vfsAccess(sqlite3_vfs* vfs, const char* name, int flags, int* result)
-{
-    sqlite3_vfs* real = ownerOf(vfs).real();
-    return real->xAccess(real, name, flags, result);
-}
-
-int vfsFullPathname(sqlite3_vfs* vfs, const char* name, int size, char* out)
-{
-    sqlite3_vfs* real = ownerOf(vfs).real();
-    return real->xFullPathname(real, name, size, out);
-}
-
-void* vfsDlOpen(sqlite3_vfs* vfs, const char* name)
-{
-    sqlite3_vfs* real = ownerOf(vfs).real();
-    return real->xDlOpen(real, name);
-}
-
-void vfsDlError(sqlite3_vfs* vfs, int size, char* message)
-{
-    sqlite3_vfs* real = ownerOf(vfs).real();
-    real->xDlError(real, size, message);
-}
-
-void (*vfsDlSym(sqlite3_vfs* vfs, void* handle, const char* symbol))(void)
-{
-    sqlite3_vfs* real = ownerOf(vfs).real();
-    return real->xDlSym(real, handle, symbol);
-}
-
-void vfsDlClose(sqlite3_vfs* vfs, void* handle)
-{
-    sqlite3_vfs* real = ownerOf(vfs).real();
-    real->xDlClose(real, handle);
-}
-
-int vfsRandomness(sqlite3_vfs* vfs, int size, char* out)
-{
-    sqlite3_vfs* real = ownerOf(vfs).real();
-    return real->xRandomness(real, size, out);
-}
-
-int vfsSleep(sqlite3_vfs* vfs, int microseconds)
-{
-    sqlite3_vfs* real = ownerOf(vfs).real();
-    return real->xSleep(real, microseconds);
-}
-
-int vfsCurrentTime(sqlite3_vfs* vfs, double* now)
-{
-    sqlite3_vfs* real = ownerOf(vfs).real();
-    return real->xCurrentTime(real, now);
-}
-
-int vfsGetLastError(sqlite3_vfs* vfs, int size, char* out)
-{
-    sqlite3_vfs* real = ownerOf(vfs).real();
-    return real->xGetLastError(real, size, out);
-}
-
-int vfsCurrentTimeInt64(sqlite3_vfs* vfs, sqlite3_int64* now)
-{
-    sqlite3_vfs* real = ownerOf(vfs).real();
-    return real->xCurrentTimeInt64(real, now);
-}
-
 } // namespace
 
 FaultVfs::FaultVfs() : m_real(sqlite3_vfs_find(nullptr))
@@ -253,17 +148,17 @@ FaultVfs::FaultVfs() : m_real(sqlite3_vfs_find(nullptr))
     m_vfs.pAppData = this;
     m_vfs.xOpen = vfsOpen;
     m_vfs.xDelete = vfsDelete;
-    m_vfs.xAccess = vfsAccess;
-    m_vfs.xFullPathname = vfsFullPathname;
-    m_vfs.xDlOpen = vfsDlOpen;
-    m_vfs.xDlError = vfsDlError;
-    m_vfs.xDlSym = vfsDlSym;
-    m_vfs.xDlClose = vfsDlClose;
-    m_vfs.xRandomness = vfsRandomness;
-    m_vfs.xSleep = vfsSleep;
-    m_vfs.xCurrentTime = vfsCurrentTime;
-    m_vfs.xGetLastError = vfsGetLastError;
-    m_vfs.xCurrentTimeInt64 = vfsCurrentTimeInt64;
+    m_vfs.xAccess = vfsToReal<&sqlite3_vfs::xAccess>;
+    m_vfs.xFullPathname = vfsToReal<&sqlite3_vfs::xFullPathname>;
+    m_vfs.xDlOpen = vfsToReal<&sqlite3_vfs::xDlOpen>;
+    m_vfs.xDlError = vfsToReal<&sqlite3_vfs::xDlError>;
+    m_vfs.xDlSym = vfsToReal<&sqlite3_vfs::xDlSym>;
+    m_vfs.xDlClose = vfsToReal<&sqlite3_vfs::xDlClose>;
+    m_vfs.xRandomness = vfsToReal<&sqlite3_vfs::xRandomness>;
+    m_vfs.xSleep = vfsToReal<&sqlite3_vfs::xSleep>;
+    m_vfs.xCurrentTime = vfsToReal<&sqlite3_vfs::xCurrentTime>;
+    m_vfs.xGetLastError = vfsToReal<&sqlite3_vfs::xGetLastError>;
+    m_vfs.xCurrentTimeInt64 = vfsToReal<&sqlite3_vfs::xCurrentTimeInt64>;
     if (sqlite3_vfs_register(&m_vfs, 1) != SQLITE_OK)
         throw std::runtime_error("cannot register the fault file layer");
 }
@@ -330,7 +225,7 @@ int FaultVfs::remove(const char* name, int syncFolder)
 
 int FaultVfs::event(File& file, Kind kind)
 {
-    if (!m_observer)
+    if (!m_observer || !file.tracked)
         return SQLITE_OK;
     return m_observer(Event{kind, file.role, file.path});
 }
