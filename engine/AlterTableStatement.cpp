@@ -51,7 +51,8 @@ void setDeclaredType(sqlite3* db, const std::string& table, const std::string& s
     }
     {
         const SchemaWrite write(db);
-        Statement update(db, "UPDATE sqlite_schema SET sql = ?1 WHERE type = 'table' AND name = ?2");
+        Statement update(db,
+                         "UPDATE sqlite_schema SET sql = ?1 WHERE type = 'table' AND name = ?2");
         update.bindText(1, sql);
         update.bindText(2, table);
         update.step();

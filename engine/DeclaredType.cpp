@@ -17,8 +17,8 @@ struct Token
 
 bool isWordChar(char c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           c == '_' || c == '$' || static_cast<unsigned char>(c) >= 0x80;
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '$' || static_cast<unsigned char>(c) >= 0x80;
 }
 
 // The tokens of sql, blanks and comments left out.
@@ -39,8 +39,8 @@ std::vector<Token> tokens(std::string_view sql)
             const char closing = c == '[' ? ']' : c;
             std::size_t j = i + 1;
             // A quote doubled inside stands for itself; brackets have no escape.
-            while (j < sql.size() && (sql[j] != closing ||
-                                      (c != '[' && j + 1 < sql.size() && sql[j + 1] == closing)))
+            while (j < sql.size() &&
+                   (sql[j] != closing || (c != '[' && j + 1 < sql.size() && sql[j + 1] == closing)))
                 j += sql[j] == closing ? 2 : 1;
             out.push_back({i, std::min(j + 1, sql.size()), c == '\'' ? '\'' : 'q'});
             i = std::min(j + 1, sql.size());
@@ -75,9 +75,9 @@ std::string nameOf(std::string_view sql, const Token& token)
 
 // Words that end a column's type and begin its constraints, and those that begin a table
 // constraint instead of a column.
-constexpr std::string_view ConstraintWords[] = {"CONSTRAINT", "PRIMARY", "NOT",     "NULL",
-                                                "UNIQUE",     "CHECK",   "DEFAULT", "COLLATE",
-                                                "REFERENCES", "GENERATED", "AS",    "FOREIGN"};
+constexpr std::string_view ConstraintWords[] = {"CONSTRAINT", "PRIMARY",   "NOT",     "NULL",
+                                                "UNIQUE",     "CHECK",     "DEFAULT", "COLLATE",
+                                                "REFERENCES", "GENERATED", "AS",      "FOREIGN"};
 
 bool isConstraintWord(std::string_view sql, const Token& token)
 {

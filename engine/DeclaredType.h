@@ -11,7 +11,7 @@ namespace engine {
 // constraints, collations, defaults and options stay. nullopt when no column of that name is
 // defined in it. Quoted names, literals and comments are read as SQLite reads them.
 std::optional<std::string> withDeclaredType(std::string_view createSql, std::string_view column,
-                                             std::string_view type);
+                                            std::string_view type);
 
 // Whether the table createSql makes is STRICT, which takes only SQLite's own type names.
 bool isStrictTable(std::string_view createSql);

@@ -8,8 +8,8 @@ namespace engine {
 // mode (no writes to the schema or to the file's pages behind SQLite's back), an untrusted
 // schema (functions in the file's schema run only when harmless), no two-argument
 // fts3_tokenizer, no extension loading, no triggers or views run, no virtual table module but
-// the full-text ones, and no attached database. Call it before anything reads the file. Raises SqliteError when SQLite
-// refuses a setting.
+// the full-text ones, and no attached database. Call it before anything reads the file. Raises
+// SqliteError when SQLite refuses a setting.
 void hardenConnection(sqlite3* db);
 
 } // namespace engine

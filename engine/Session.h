@@ -20,7 +20,7 @@ struct Session
     SqliteHandle db; // first, so it outlives every statement below
     std::string path;
     TableCatalog catalog;
-    bool inTransaction = false; // begun by us; SQLite may have ended it on its own since
+    bool inTransaction = false;       // begun by us; SQLite may have ended it on its own since
     bool commitMayHaveLanded = false; // the last commit failed past SQLite's commit point
     // Reused from one statement to the next, so a long run of inserts allocates nothing once
     // they have grown to the widest row.

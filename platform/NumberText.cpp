@@ -138,6 +138,21 @@ double singleRoundTrip(float value)
     // The text of zero is "0"; the leading-number parse reads no number in "inf" or "nan".
     if (value == 0 || !std::isfinite(value))
         return 0.0;
+    // From 1E-06 up to 1E+07, seven significant digits are a whole number of 10^-k, k from 0 to
+    // 12, and value * 10^k is exact in a double (a float's 24 bits and at most 28 of 5^k): that
+    // whole number rounded as the text rounds it, over 10^k, is the double the text reads back.
+    constexpr std::array<double, 13> powers = {1e0, 1e1, 1e2, 1e3,  1e4,  1e5, 1e6,
+                                               1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+    const double magnitude = std::fabs(static_cast<double>(value));
+    if (magnitude >= 1e-6 && magnitude < 1e7) {
+        int exponent = 0; // of the leading digit
+        while (magnitude >= powers[static_cast<std::size_t>(exponent) + 1])
+            ++exponent;
+        while (exponent <= 0 && magnitude * powers[static_cast<std::size_t>(-exponent)] < 1)
+            --exponent;
+        const double scale = powers[static_cast<std::size_t>(6 - exponent)];
+        return std::copysign(std::nearbyint(magnitude * scale) / scale, value);
+    }
     std::array<char, 64> buffer{};
     const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                        std::chars_format::general, 7);
