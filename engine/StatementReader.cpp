@@ -3,20 +3,33 @@
 #include "engine/AsciiCase.h"
 #include "engine/JetErrors.h"
 
+#include <array>
+
 namespace engine {
 
 namespace {
 
-bool isBlank(char c)
+// What each byte can be, looked up once per character on the per-line path.
+enum : unsigned char
 {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
+    Blank = 1,
+    NameChar = 2, // bare names may hold letters of any script: every byte of UTF-8 counts
+};
+constexpr std::array<unsigned char, 256> CharClasses = [] {
+    std::array<unsigned char, 256> classes{};
+    for (const unsigned char c : {' ', '\t', '\r', '\n'})
+        classes[c] = Blank;
+    for (unsigned c = 0; c < 256; ++c) {
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+            c == '_' || c >= 0x80)
+            classes[c] = NameChar;
+    }
+    return classes;
+}();
 
-// Bare names may hold letters of any script: every byte of a multi-byte UTF-8 character counts.
-bool isNameChar(char c)
+bool is(char c, unsigned char charClass)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
-           static_cast<unsigned char>(c) >= 0x80;
+    return (CharClasses[static_cast<unsigned char>(c)] & charClass) != 0;
 }
 
 // Walks the text token by token; any step that does not find what it wants reports false, and
@@ -33,14 +46,19 @@ public:
         return m_pos < m_text.size() ? toAsciiLower(m_text[m_pos]) : '\0';
     }
 
-    // A keyword, which a name character may not continue.
+    // A keyword, given in lower case, in any letter case in the text; a name character may not
+    // continue it.
     bool keyword(std::string_view word)
     {
         skipBlanks();
-        if (m_text.size() - m_pos < word.size() ||
-            !equalsIgnoringAsciiCase(m_text.substr(m_pos, word.size()), word))
+        if (m_text.size() - m_pos < word.size())
             return false;
-        if (m_pos + word.size() < m_text.size() && isNameChar(m_text[m_pos + word.size()]))
+        for (std::size_t i = 0; i < word.size(); ++i) {
+            // Setting bit 5 lowers A-Z and turns no other byte into a-z.
+            if ((m_text[m_pos + i] | 0x20) != word[i])
+                return false;
+        }
+        if (m_pos + word.size() < m_text.size() && is(m_text[m_pos + word.size()], NameChar))
             return false;
         m_pos += word.size();
         return true;
@@ -67,7 +85,7 @@ public:
             return true;
         }
         const std::size_t start = m_pos;
-        while (m_pos < m_text.size() && isNameChar(m_text[m_pos]))
+        while (m_pos < m_text.size() && is(m_text[m_pos], NameChar))
             ++m_pos;
         out = m_text.substr(start, m_pos - start);
         return !out.empty();
@@ -103,7 +121,7 @@ public:
 private:
     void skipBlanks()
     {
-        while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
+        while (m_pos < m_text.size() && is(m_text[m_pos], Blank))
             ++m_pos;
     }
 
@@ -114,7 +132,7 @@ private:
 bool readInsertValues(Cursor& cursor, std::vector<std::string_view>& values)
 {
     values.clear();
-    if (!cursor.keyword("VALUES") || !cursor.symbol('('))
+    if (!cursor.keyword("values") || !cursor.symbol('('))
         return false;
     do {
         std::string_view value;
@@ -133,23 +151,23 @@ bool read(std::string_view sql, ReadStatement& out)
     switch (cursor.firstLetter()) {
     case 'd':
         out.kind = ReadStatement::Kind::Delete;
-        return cursor.keyword("DELETE") && cursor.keyword("FROM") && cursor.name(out.table) &&
+        return cursor.keyword("delete") && cursor.keyword("from") && cursor.name(out.table) &&
                cursor.end();
     case 'a': {
         out.kind = ReadStatement::Kind::AlterToMemo;
-        if (!cursor.keyword("ALTER") || !cursor.keyword("TABLE") || !cursor.name(out.table) ||
-            !cursor.keyword("ALTER"))
+        if (!cursor.keyword("alter") || !cursor.keyword("table") || !cursor.name(out.table) ||
+            !cursor.keyword("alter"))
             return false;
         // COLUMN is optional, and a column may itself be called Column.
         Cursor withoutWord = cursor;
-        if (cursor.keyword("COLUMN") && cursor.name(out.column) && cursor.keyword("MEMO") &&
+        if (cursor.keyword("column") && cursor.name(out.column) && cursor.keyword("memo") &&
             cursor.end())
             return true;
-        return withoutWord.name(out.column) && withoutWord.keyword("MEMO") && withoutWord.end();
+        return withoutWord.name(out.column) && withoutWord.keyword("memo") && withoutWord.end();
     }
     case 'i':
         out.kind = ReadStatement::Kind::Insert;
-        return cursor.keyword("INSERT") && cursor.keyword("INTO") && cursor.name(out.table) &&
+        return cursor.keyword("insert") && cursor.keyword("into") && cursor.name(out.table) &&
                readInsertValues(cursor, out.values) && cursor.end();
     default:
         return false;
