@@ -1,11 +1,7 @@
 #include "modules/ReferenceTable.h"
 #include "tests/engine/EngineFixture.h"
 
-using enginetest::EngineTest;
-using enginetest::errorOf;
-using enginetest::numbered;
-using enginetest::rowsOf;
-using enginetest::schemaOf;
+using namespace enginetest;
 
 namespace {
 
@@ -128,9 +124,8 @@ TEST(AlterToMemoOnAnotherToolsTable, KeepsEverythingButTheType)
         const std::string path = dir.file("Kolvarin.mdb");
         engine::CreateDatabase(path, enginetest::Password);
         hostile::runOnFile(path, c.schema);
-        engine::Database db = engine::Database::open(path, enginetest::Password,
-                                                     engine::Database::DefaultBusyWait,
-                                                     referenceTableNames());
+        engine::Database db = engine::Database::open(
+            path, enginetest::Password, engine::Database::DefaultBusyWait, referenceTableNames());
         db.execute(kTblPelabuhan.deleteStatement);
         db.execute(kTblPelabuhan.alterStatement);
         db.execute("Insert Into tblpelabuhan values('IDJKT','" + std::string(60, 'j') + "')");

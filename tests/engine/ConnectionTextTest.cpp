@@ -2,8 +2,7 @@
 
 #include "tests/engine/EngineFixture.h"
 
-using enginetest::errorOf;
-using enginetest::numbered;
+using namespace enginetest;
 
 namespace {
 

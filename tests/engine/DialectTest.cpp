@@ -4,10 +4,7 @@
 
 #include <sqlite3.h>
 
-using enginetest::EngineTest;
-using enginetest::errorOf;
-using enginetest::numbered;
-using enginetest::rowsOf;
+using namespace enginetest;
 
 namespace {
 

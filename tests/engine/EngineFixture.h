@@ -2,7 +2,9 @@
 
 #include "engine/Database.h"
 #include "engine/Error.h"
+#include "tests/support/Files.h"
 #include "tests/support/HostileDatabase.h"
+#include "tests/support/RaisedError.h"
 #include "tests/support/SqliteRows.h"
 #include "tests/support/TempDir.h"
 
@@ -11,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,16 +21,7 @@ namespace enginetest {
 
 inline constexpr const char* Password = "rovak";
 
-// Runs action and returns the Error it raised, or a "no error" marker that fails comparisons.
-inline Error errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Error& error) {
-        return error;
-    }
-    return Error(0, "no error raised");
-}
+using ::errorOf;
 
 // The number and description together, so one EXPECT_EQ shows both sides of a mismatch.
 inline std::string numbered(const Error& error)
@@ -41,19 +33,11 @@ inline std::string numbered(std::int32_t number, const std::string& description)
     return std::to_string(number) + " " + description;
 }
 
+// Empty for what cannot be read as a file (a folder, say).
 inline QByteArray fileBytes(const std::string& path)
 {
     QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-inline void writeFile(const std::string& path, const QByteArray& bytes)
-{
-    QFile file(QString::fromStdString(path));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 inline std::vector<std::string> folderEntries(const std::string& folder)

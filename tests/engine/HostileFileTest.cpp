@@ -4,10 +4,7 @@
 
 #include <functional>
 
-using enginetest::errorOf;
-using enginetest::fileBytes;
-using enginetest::folderEntries;
-using enginetest::numbered;
+using namespace enginetest;
 
 namespace {
 

@@ -11,11 +11,7 @@
 #include <QFile>
 
 using namespace std::chrono_literals;
-using enginetest::errorOf;
-using enginetest::fileBytes;
-using enginetest::folderEntries;
-using enginetest::numbered;
-using enginetest::writeFile;
+using namespace enginetest;
 
 namespace {
 
@@ -73,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   }},
                       BadFileCase{"ShortSqliteHeader",
                                   [](const std::string& p) {
-                                      writeFile(p, QByteArray("SQLite format 3\0", 16));
+                                      writeFile(p, std::string("SQLite format 3\0", 16));
                                   }},
                       BadFileCase{"ForeignSqlite",
                                   [](const std::string& p) {

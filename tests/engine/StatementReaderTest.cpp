@@ -2,8 +2,7 @@
 
 #include "tests/engine/EngineFixture.h"
 
-using enginetest::errorOf;
-using enginetest::numbered;
+using namespace enginetest;
 
 namespace {
 
@@ -19,29 +18,27 @@ struct ReaderCase
     std::vector<std::string> values = {}; // decoded
 };
 
-// What the reader made of text, in one line, so that a failure shows both sides.
+// A statement in one line, so that a failure shows both sides.
+std::string line(Kind kind, std::string_view table, std::string_view column,
+                 const std::vector<std::string>& values)
+{
+    std::string text = std::to_string(static_cast<int>(kind)) + " [" + std::string(table) + "] [" +
+                       std::string(column) + "]";
+    for (const std::string& value : values)
+        text += " <" + value + ">";
+    return text;
+}
+
+// What the reader made of text, its literals decoded.
 std::string readBack(const ReaderCase& c)
 {
     engine::ReadStatement read;
     engine::readStatement(c.text, read);
-    std::string line = std::to_string(static_cast<int>(read.kind)) + " [" +
-                       std::string(read.table) + "] [" + std::string(read.column) + "]";
-    std::string decoded;
-    for (const std::string_view value :
-         read.kind == Kind::Insert ? read.values : std::vector<std::string_view>{}) {
-        engine::decodeLiteral(value, decoded);
-        line += " <" + decoded + ">";
-    }
-    return line;
-}
-
-std::string expected(const ReaderCase& c)
-{
-    std::string line =
-        std::to_string(static_cast<int>(c.kind)) + " [" + c.table + "] [" + c.column + "]";
-    for (const std::string& value : c.values)
-        line += " <" + value + ">";
-    return line;
+    std::vector<std::string> values;
+    for (const std::string_view value : read.values)
+        engine::decodeLiteral(value, values.emplace_back());
+    return line(read.kind, read.table, read.column,
+                read.kind == Kind::Insert ? values : std::vector<std::string>{});
 }
 
 TEST(StatementReader, ReadsThePrograms3ShapesAndRefusesEverythingElse)
@@ -94,7 +91,7 @@ TEST(StatementReader, ReadsThePrograms3ShapesAndRefusesEverythingElse)
     for (const ReaderCase& c : cases) {
         SCOPED_TRACE(c.text);
         if (c.accepted) {
-            EXPECT_EQ(readBack(c), expected(c));
+            EXPECT_EQ(readBack(c), line(c.kind, c.table, c.column, c.values));
             continue;
         }
         EXPECT_EQ(numbered(errorOf([&] { readBack(c); })),

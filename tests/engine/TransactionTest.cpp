@@ -2,11 +2,7 @@
 
 #include "modules/ReferenceTable.h"
 
-using enginetest::EngineTest;
-using enginetest::errorOf;
-using enginetest::numbered;
-using enginetest::rowsOf;
-using enginetest::schemaOf;
+using namespace enginetest;
 
 namespace {
 
