@@ -57,6 +57,10 @@ const char* nameOf(Stop stop)
 }
 
 // What a child tells its parent; lives in memory both share.
+// FaultVfs's kinds of event, in their order.
+constexpr std::array<const char*, 5> kKinds = {"writes", "syncs", "truncates", "deletes",
+                                               "folder syncs"};
+
 struct Report
 {
     int boxes = 0;         // completion boxes shown before the stop
@@ -65,7 +69,7 @@ struct Report
     bool failed = false;   // the run raised an error
     char error[512] = {};
     // Events by completion boxes shown before them (0, 1, 2), role and kind.
-    int counts[3][2][4] = {};
+    int counts[3][2][kKinds.size()] = {};
 };
 
 // Shared between the parent and its children for the life of the test.
@@ -271,14 +275,12 @@ protected:
 private:
     static void printCounts(const Report& report)
     {
-        static constexpr std::array<const char*, 4> kKinds = {"writes", "syncs", "truncates",
-                                                              "deletes"};
         static constexpr std::array<const char*, 3> kPhases = {"Tblkemasan", "TblPelabuhan",
                                                                "after both boxes"};
         std::string counts;
         for (int phase = 0; phase < 3; ++phase)
             for (int role = 0; role < 2; ++role)
-                for (int kind = 0; kind < 4; ++kind)
+                for (std::size_t kind = 0; kind < kKinds.size(); ++kind)
                     if (report.counts[phase][role][kind])
                         counts += std::string("  ") + kPhases[phase] + ", " +
                                   (role ? "journal " : "database ") + kKinds[kind] + ": " +
