@@ -79,8 +79,11 @@ RunGuard::~RunGuard()
 {
     if (QCoreApplication::instance() != nullptr) {
         // Input that came in since the run last processed events is still queued: were it
-        // delivered after the run, a key pressed during it could start the next.
-        QCoreApplication::processEvents();
+        // delivered after the run, a key pressed during it could start the next. After the
+        // operator closed the run's last box or file dialog, though, it is type-ahead for the
+        // dialog (Tab to the path box, Esc), and it stays.
+        if (!m_answered)
+            QCoreApplication::processEvents();
         QCoreApplication::instance()->removeEventFilter(this);
     }
     s_running = nullptr;
@@ -88,16 +91,20 @@ RunGuard::~RunGuard()
 
 bool RunGuard::eventFilter(QObject* watched, QEvent* event)
 {
+    // A window appearing (the progress window, the next box) means the run goes on.
+    if (event->type() == QEvent::Show && watched->isWidgetType() &&
+        static_cast<const QWidget*>(watched)->isWindow())
+        m_answered = false;
     if (!isOperatorInput(*event))
         return false;
     const QWidget* modal = QApplication::activeModalWidget();
+    m_answered = false;
     if (modal != nullptr && modal != m_modalBefore) {
-        if (belongsTo(watched, *modal))
-            return false;
         // A combo box's list or a completer's is a window of its own, which only the modal
         // widget can have opened: the operator's input reaches no other.
         const QWidget* popup = QApplication::activePopupWidget();
-        if (popup != nullptr && belongsTo(watched, *popup))
+        m_answered = belongsTo(watched, *modal) || (popup != nullptr && belongsTo(watched, *popup));
+        if (m_answered)
             return false;
     }
     // Refused, so that the window system does not take the window for closed.

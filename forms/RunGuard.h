@@ -25,7 +25,8 @@ public:
 
     // Begins the run; only while none is under way.
     RunGuard();
-    // Ends it once the input still queued is drained, blocked like the rest.
+    // Ends it once the input still queued is drained, blocked like the rest; unless the run ended
+    // on the operator's answer to its own window: what is queued then was typed after that answer.
     ~RunGuard() override;
 
     RunGuard(const RunGuard&) = delete;
@@ -36,4 +37,6 @@ protected:
 
 private:
     QPointer<QWidget> m_modalBefore;
+    // The last input went to a window of the run, and no window has appeared since.
+    bool m_answered = false;
 };
