@@ -4,6 +4,10 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+#include <utility>
+#include <vector>
+
 // One run of a click handler of the settings dialog, from the click until the handler returns,
 // through every message box it shows; the handler's run owns it. Only one lives at a time: a
 // click that reaches a handler while one lives (through the nested event loop of a message box or
@@ -37,6 +41,8 @@ protected:
 
 private:
     QPointer<QWidget> m_modalBefore;
-    // The last input went to a window of the run, and no window has appeared since.
+    // The operator answered a window of the run, and no window has appeared since.
     bool m_answered = false;
+    // Input that came after that answer, for after the run.
+    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> m_typeAhead;
 };
