@@ -79,29 +79,48 @@ RunGuard::~RunGuard()
 {
     if (QCoreApplication::instance() != nullptr) {
         // Input that came in since the run last processed events is still queued: were it
-        // delivered after the run, a key pressed during it could start the next.
-        QCoreApplication::processEvents();
+        // delivered after the run, a key pressed during it could start the next. After the
+        // operator closed the run's last box or file dialog, though, it is type-ahead for the
+        // dialog (Tab to the path box, Esc): it stays, and what the run held back follows it.
+        if (!m_answered)
+            QCoreApplication::processEvents();
         QCoreApplication::instance()->removeEventFilter(this);
+        for (auto& [receiver, event] : m_typeAhead) {
+            if (receiver)
+                QCoreApplication::postEvent(receiver, event.release());
+        }
     }
     s_running = nullptr;
 }
 
 bool RunGuard::eventFilter(QObject* watched, QEvent* event)
 {
+    // A window appearing (the progress window, the next box) means the run goes on.
+    if (event->type() == QEvent::Show && watched->isWidgetType() &&
+        static_cast<const QWidget*>(watched)->isWindow()) {
+        m_answered = false;
+        m_typeAhead.clear();
+    }
     if (!isOperatorInput(*event))
         return false;
     const QWidget* modal = QApplication::activeModalWidget();
-    if (modal != nullptr && modal != m_modalBefore) {
-        if (belongsTo(watched, *modal))
-            return false;
+    const bool runWindowOpen = modal != nullptr && modal != m_modalBefore;
+    if (runWindowOpen) {
         // A combo box's list or a completer's is a window of its own, which only the modal
         // widget can have opened: the operator's input reaches no other.
         const QWidget* popup = QApplication::activePopupWidget();
-        if (popup != nullptr && belongsTo(watched, *popup))
+        if (belongsTo(watched, *modal) || (popup != nullptr && belongsTo(watched, *popup))) {
+            m_answered = true;
             return false;
+        }
     }
     // Refused, so that the window system does not take the window for closed.
-    if (event->type() == QEvent::Close)
+    if (event->type() == QEvent::Close) {
         event->ignore();
+        return true;
+    }
+    // Typed behind the answer that closed the run's window, in the same batch of events.
+    if (m_answered && !runWindowOpen)
+        m_typeAhead.emplace_back(watched, event->clone());
     return true;
 }

@@ -4,6 +4,10 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+#include <utility>
+#include <vector>
+
 // One run of a click handler of the settings dialog, from the click until the handler returns,
 // through every message box it shows; the handler's run owns it. Only one lives at a time: a
 // click that reaches a handler while one lives (through the nested event loop of a message box or
@@ -25,7 +29,8 @@ public:
 
     // Begins the run; only while none is under way.
     RunGuard();
-    // Ends it once the input still queued is drained, blocked like the rest.
+    // Ends it once the input still queued is drained, blocked like the rest; unless the run ended
+    // on the operator's answer to its own window: what is queued then was typed after that answer.
     ~RunGuard() override;
 
     RunGuard(const RunGuard&) = delete;
@@ -36,4 +41,8 @@ protected:
 
 private:
     QPointer<QWidget> m_modalBefore;
+    // The operator answered a window of the run, and no window has appeared since.
+    bool m_answered = false;
+    // Input that came after that answer, for after the run.
+    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> m_typeAhead;
 };

@@ -44,9 +44,11 @@ wait_until() {
     return 1
 }
 
-# Starts Xvfb on the first free display; it writes the number once it accepts clients.
+# Starts Xvfb on the first free display; it writes the number once it accepts clients. Without
+# -noreset it resets whenever its last client leaves, and a client connecting meanwhile (the
+# program, while an xdotool poll ends) is refused.
 start_x() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     wait_until 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
     export DISPLAY=":$(cat "$work/display")"
