@@ -55,7 +55,8 @@ TEST(Report, TargetsNotMeasuredSayNotApplicable)
                                                     result(200, BenchCase::TextFloor, 0.1)};
     const auto verdicts = bench::judgeTargets(results);
     EXPECT_EQ("not measured n/a", verdictOf(verdicts, "ours / text floor <= 0.8 at 60,000 lines"));
-    EXPECT_EQ("not measured n/a", verdictOf(verdicts, "ours / bound floor <= 1.25 at 200 lines"));
+    EXPECT_EQ("not measured n/a",
+              verdictOf(verdicts, "ours / bound floor <= 1.25 at 600,000 lines"));
     EXPECT_EQ("not measured n/a",
               verdictOf(verdicts, "ours: rows/s at 600,000 within 20% of rows/s at 60,000"));
     const std::string report = bench::formatReport(results);
@@ -75,7 +76,9 @@ TEST(Report, FolderSyncCostIsTheBoundFloorsDifference)
     const std::string report = bench::formatReport(results);
     EXPECT_NE(std::string::npos, report.find("| +1.2 ms (+25.0%) |")) << report;
     // Without the full-sync case at a size there is nothing to compare.
-    EXPECT_NE(std::string::npos, report.find("|               - |                - |                    - |\n")) << report;
+    EXPECT_NE(std::string::npos,
+              report.find("|               - |                - |                    - |\n"))
+        << report;
 }
 
 } // namespace
