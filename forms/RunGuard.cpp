@@ -79,11 +79,11 @@ RunGuard::~RunGuard()
 {
     if (QCoreApplication::instance() != nullptr) {
         // Input that came in since the run last processed events is still queued: were it
-        // delivered after the run, a key pressed during it could start the next. After the
-        // operator closed the run's last box or file dialog, though, it is type-ahead for the
-        // dialog (Tab to the path box, Esc): it stays, and what the run held back follows it.
-        if (!m_answered)
-            QCoreApplication::processEvents();
+        // delivered after the run, a key pressed during it could start the next. It is drained
+        // through the filter, which drops it; unless the operator closed the run's last box or
+        // file dialog: then it is type-ahead for the dialog (Tab to the path box, Esc), which
+        // the filter holds back, and all of it is sent again, in the order it came.
+        QCoreApplication::processEvents();
         QCoreApplication::instance()->removeEventFilter(this);
         for (auto& [receiver, event] : m_typeAhead) {
             if (receiver)

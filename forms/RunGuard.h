@@ -30,7 +30,8 @@ public:
     // Begins the run; only while none is under way.
     RunGuard();
     // Ends it once the input still queued is drained, blocked like the rest; unless the run ended
-    // on the operator's answer to its own window: what is queued then was typed after that answer.
+    // on the operator's answer to its own window: what came after that answer is type-ahead, and
+    // is sent again after the run, in the order it came.
     ~RunGuard() override;
 
     RunGuard(const RunGuard&) = delete;

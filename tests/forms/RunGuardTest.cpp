@@ -166,6 +166,32 @@ TEST_F(RunGuardTest, InputQueuedDuringARunIsDroppedWhenItEnds)
     EXPECT_EQ(text.text(), QString());
 }
 
+// Mended fault: keys typed just after the operator closed a browse's file dialog (Tab back to
+// the path, the path itself) were dropped with the run, and Return then pressed "..." again.
+TEST_F(RunGuardTest, KeysTypedAfterTheRunsLastBoxReachTheDialogInOrder)
+{
+    QLineEdit text;
+    text.show();
+    run.emplace();
+    QDialog box;
+    box.setWindowModality(Qt::ApplicationModal);
+    auto* answer = new QLineEdit(&box);
+    box.show();
+    QTest::keyClick(answer, Qt::Key_A);
+    box.hide();
+    const auto type = [&text](const char* letter) {
+        QCoreApplication::postEvent(&text,
+                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier,
+                                                  QString::fromLatin1(letter)));
+    };
+    type("x");
+    QCoreApplication::processEvents(); // met while the run still lives
+    type("y");
+    run.reset();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(text.text(), QStringLiteral("xy"));
+}
+
 TEST_F(RunGuardTest, AMessageBoxShownDuringTheRunStillAnswers)
 {
     begin();
