@@ -28,10 +28,10 @@ void hardenConnection(sqlite3* db)
         if (now != wanted)
             throw SqliteError(SQLITE_MISUSE, "a connection setting did not take");
     }
-    // The dialect reaches no virtual table; the pragma tables the engine reads are made anew
-    // on first use and pass through the statement guard. The full-text modules stay: their
-    // functions (fts3_tokenizer, fts5) share state that dropping the modules would free. No
-    // statement can create a table on them, and the open refuses a file that has one.
+    // The engine's own statements reach no virtual table; the pragma tables it reads are made
+    // anew on first use. The full-text modules stay: their functions (fts3_tokenizer, fts5)
+    // share state that dropping the modules would free. No statement can create a table on
+    // them, and the open refuses a file that has one.
     const char* keep[] = {"fts3", "fts4", "fts3tokenize", "fts5", "fts5vocab", nullptr};
     const int rc = sqlite3_drop_modules(db, keep);
     if (rc != SQLITE_OK)
