@@ -155,7 +155,7 @@ void Database::commitTransaction()
     sqlite3* db = session.db.get();
     session.commitMayHaveLanded = false;
     try {
-        execSql(session.db.get(), "COMMIT");
+        execSql(db, "COMMIT");
     } catch (const SqliteError& error) {
         session.commitMayHaveLanded = failedCommitMayHaveLanded(db);
         throw jet::fromSqlite(error, session.path, {});

@@ -8,7 +8,7 @@ std::int64_t runDelete(Session& session, const ReadStatement& statement)
 {
     const std::string table = requireTable(session, statement.table).definition.name;
     try {
-        Statement remove(session.db.get(), "DELETE FROM " + quoteName(table));
+        Statement remove(session.db.get(), deleteSql(table));
         remove.step();
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, session.path, table);

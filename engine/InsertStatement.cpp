@@ -8,12 +8,9 @@ namespace {
 
 Statement& preparedInsert(sqlite3* db, TableInfo& table)
 {
-    if (!table.insert.valid()) {
-        std::string sql = "INSERT INTO " + quoteName(table.definition.name) + " VALUES (";
-        for (std::size_t i = 1; i <= table.definition.columns.size(); ++i)
-            sql += (i > 1 ? ", ?" : "?") + std::to_string(i);
-        table.insert = Statement(db, sql + ")");
-    }
+    if (!table.insert.valid())
+        table.insert =
+            Statement(db, insertSql(table.definition.name, table.definition.columns.size()));
     return table.insert;
 }
 

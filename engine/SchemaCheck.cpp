@@ -4,9 +4,11 @@
 #include "engine/Error.h"
 #include "engine/JetErrors.h"
 #include "engine/Sqlite.h"
+#include "engine/TableDefinition.h"
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace engine {
 
@@ -62,13 +64,20 @@ void refuseSharedRootPages(sqlite3* db, const std::string& path)
                                   shared.columnText(1).value_or(std::string()));
 }
 
-// The table's name as the schema stores it, or nullopt when the file has no such table.
-std::optional<std::string> storedTableName(sqlite3* db, const std::string& name)
+// Those of names the file has, as its schema spells them. A missing table is the reload's to
+// report, as it reports it on any database.
+std::vector<std::string> presentTables(sqlite3* db, std::span<const std::string> names)
 {
     Statement find(db, "SELECT name FROM sqlite_schema WHERE type = 'table' AND "
                        "name = ?1 COLLATE NOCASE");
-    find.bindText(1, name);
-    return find.step() ? find.columnText(0) : std::nullopt;
+    std::vector<std::string> present;
+    for (const std::string& name : names) {
+        find.bindText(1, name);
+        if (find.step())
+            present.push_back(find.columnText(0).value_or(name));
+        find.reset();
+    }
+    return present;
 }
 
 // SQLite's quick check of one table and its indexes; of the schema, the free-page list too.
@@ -82,6 +91,16 @@ void quickCheck(sqlite3* db, const std::string& path, const std::string& table)
                               {});
 }
 
+// The schema with the free-page list, then each of present and the password table with its
+// indexes.
+void quickCheckTables(sqlite3* db, const std::string& path, const std::vector<std::string>& present)
+{
+    quickCheck(db, path, "sqlite_schema");
+    for (const std::string& table : present)
+        quickCheck(db, path, table);
+    quickCheck(db, path, format::PasswordTable);
+}
+
 // Compiles, without running them, the delete and the insert a reload will send to table: an index,
 // CHECK, DEFAULT or generated column calling a function the hardened connection does not run, or
 // naming a collation it does not have, fails here, before anything is written, and not halfway
@@ -92,11 +111,8 @@ void refuseUnrunnableRules(sqlite3* db, const std::string& path, const std::stri
         Statement columns(db, "SELECT count(*) FROM pragma_table_info(?1)");
         columns.bindText(1, table);
         const std::int64_t count = columns.step() ? columns.columnInt64(0) : 0;
-        std::string insert = "INSERT INTO " + quoteName(table) + " VALUES (?";
-        for (std::int64_t i = 1; i < count; ++i)
-            insert += ", ?";
-        Statement(db, insert + ")");
-        Statement(db, "DELETE FROM " + quoteName(table));
+        Statement(db, insertSql(table, static_cast<std::size_t>(count)));
+        Statement(db, deleteSql(table));
     } catch (const SqliteError& error) {
         // A damaged file fails otherwise, and is reported as damaged.
         if (error.primaryCode() != SQLITE_ERROR)
@@ -110,13 +126,7 @@ void refuseUnrunnableRules(sqlite3* db, const std::string& path, const std::stri
 void checkStructure(sqlite3* db, const std::string& path,
                     std::span<const std::string> checkedTables)
 {
-    quickCheck(db, path, "sqlite_schema");
-    for (const std::string& name : checkedTables) {
-        // A missing table is the reload's to report, as it reports it on any database.
-        if (const std::optional<std::string> stored = storedTableName(db, name))
-            quickCheck(db, path, *stored);
-    }
-    quickCheck(db, path, format::PasswordTable);
+    quickCheckTables(db, path, presentTables(db, checkedTables));
 }
 
 void checkDatabaseContents(sqlite3* db, const std::string& path,
@@ -125,12 +135,11 @@ void checkDatabaseContents(sqlite3* db, const std::string& path,
     try {
         refuseForeignObjects(db, path);
         refuseSharedRootPages(db, path);
+        const std::vector<std::string> present = presentTables(db, checkedTables);
         // Before the structural check, which would meet the same function or collation.
-        for (const std::string& name : checkedTables) {
-            if (const std::optional<std::string> stored = storedTableName(db, name))
-                refuseUnrunnableRules(db, path, *stored);
-        }
-        checkStructure(db, path, checkedTables);
+        for (const std::string& table : present)
+            refuseUnrunnableRules(db, path, table);
+        quickCheckTables(db, path, present);
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, path, {});
     }

@@ -49,4 +49,17 @@ std::string createTableSql(const TableDefinition& definition, std::string_view s
     return sql;
 }
 
+std::string deleteSql(std::string_view table)
+{
+    return "DELETE FROM " + quoteName(table);
+}
+
+std::string insertSql(std::string_view table, std::size_t columns)
+{
+    std::string sql = "INSERT INTO " + quoteName(table) + " VALUES (";
+    for (std::size_t i = 1; i <= columns; ++i)
+        sql += (i > 1 ? ", ?" : "?") + std::to_string(i);
+    return sql + ")";
+}
+
 } // namespace engine

@@ -30,4 +30,10 @@ struct TableDefinition
 // The SQLite CREATE TABLE text for definition under the name sqliteName.
 std::string createTableSql(const TableDefinition& definition, std::string_view sqliteName);
 
+// The SQLite texts a reload runs on table, as the schema spells its name: the delete of every
+// row, and the insert of one row of columns values, bound as ?1, ?2, ... The open compiles the
+// same texts to refuse a table they cannot run on.
+std::string deleteSql(std::string_view table);
+std::string insertSql(std::string_view table, std::size_t columns);
+
 } // namespace engine
