@@ -3,8 +3,7 @@
 // Rows read back from a database file through a plain SQLite connection of their own, as any
 // other tool would read them.
 
-#include <gtest/gtest.h>
-#include <sqlite3.h>
+#include "engine/Sqlite.h"
 
 #include <optional>
 #include <string>
@@ -12,38 +11,24 @@
 
 using SqliteRow = std::vector<std::optional<std::string>>;
 
-// Every row of select on the file at path, each value as text or nullopt for NULL.
+// Every row of select on the file at path, each value as text or nullopt for NULL. A failure
+// raises engine::SqliteError, which fails the test that asked.
 inline std::vector<SqliteRow> sqliteRows(const std::string& path, const std::string& select)
 {
-    std::vector<SqliteRow> rows;
-    sqlite3* db = nullptr;
+    sqlite3* raw = nullptr;
     // Read-write, so that a journal a failed commit left behind is rolled back first, as the
     // engine's own open would.
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-        ADD_FAILURE() << "cannot open " << path;
-        sqlite3_close(db);
-        return rows;
-    }
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, select.c_str(), -1, &statement, nullptr) != SQLITE_OK)
-        ADD_FAILURE() << select << ": " << sqlite3_errmsg(db);
-    int rc = SQLITE_DONE;
-    while (statement && (rc = sqlite3_step(statement)) == SQLITE_ROW) {
+    const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    const engine::SqliteHandle db(raw);
+    if (rc != SQLITE_OK)
+        throw engine::SqliteError(rc, "cannot open " + path);
+    engine::Statement statement(db.get(), select);
+    std::vector<SqliteRow> rows;
+    while (statement.step()) {
         SqliteRow& row = rows.emplace_back();
-        for (int i = 0; i < sqlite3_column_count(statement); ++i) {
-            const auto* text = sqlite3_column_text(statement, i);
-            if (text)
-                row.emplace_back(
-                    std::string(reinterpret_cast<const char*>(text),
-                                static_cast<std::size_t>(sqlite3_column_bytes(statement, i))));
-            else
-                row.emplace_back(std::nullopt);
-        }
+        for (int i = 0; i < statement.columnCount(); ++i)
+            row.push_back(statement.columnText(i));
     }
-    if (rc != SQLITE_DONE)
-        ADD_FAILURE() << select << ": " << sqlite3_errmsg(db);
-    sqlite3_finalize(statement);
-    sqlite3_close(db);
     return rows;
 }
 
