@@ -1,7 +1,7 @@
 #include "bench/Sqlite.h"
 
 #include "engine/Sqlite.h"
-#include "engine/WriteSettings.h"
+#include "engine/ConnectionSetup.h"
 
 #include <stdexcept>
 

@@ -83,7 +83,7 @@ ConnectionSettings parseConnectionText(std::string_view text)
             settings.password = std::move(value);
     }
     if (!provider || !equalsIgnoringAsciiCase(*provider, "Microsoft.Jet.OLEDB.4.0"))
-        throw jet::providerNotFound();
+        throw jet::error(jet::Text::ProviderNotFound);
     return settings;
 }
 

@@ -1,8 +1,8 @@
 #include "engine/Database.h"
 
+#include "engine/ConnectionSetup.h"
 #include "engine/DatabaseFormat.h"
 #include "engine/FileProbe.h"
-#include "engine/Hardening.h"
 #include "engine/JetErrors.h"
 #include "engine/PasswordHash.h"
 #include "engine/Sqlite.h"
@@ -10,31 +10,11 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 namespace engine {
 
 namespace {
-
-// Removes the file being made unless the making succeeded.
-class RemoveUnlessKept
-{
-public:
-    explicit RemoveUnlessKept(QString path) : m_path(std::move(path)) {}
-    RemoveUnlessKept(const RemoveUnlessKept&) = delete;
-    RemoveUnlessKept& operator=(const RemoveUnlessKept&) = delete;
-    ~RemoveUnlessKept()
-    {
-        if (!m_kept) {
-            QFile::remove(m_path);
-            QFile::remove(m_path + QStringLiteral("-journal"));
-        }
-    }
-    void keep() { m_kept = true; }
-
-private:
-    QString m_path;
-    bool m_kept = false;
-};
 
 void writeSchema(sqlite3* db, const std::string& password)
 {
@@ -60,20 +40,25 @@ void CreateDatabase(const std::string& path, const std::string& password)
 {
     const QString name = QString::fromStdString(path);
     if (path.empty())
-        throw jet::cannotCreate(
-            path, QCoreApplication::translate("Engine", "no file name").toStdString());
+        throw jet::error(
+            jet::Text::CannotCreate,
+            {path, QCoreApplication::translate("Engine", "no file name").toStdString()});
     if (QFileInfo(name).exists() || QFileInfo(name).isSymLink())
-        throw jet::databaseExists(path);
+        throw jet::error(jet::Text::DatabaseExists, {path});
 
     // NewOnly makes the file atomically, so a file appearing meanwhile is never overwritten.
     QFile file(name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         if (QFileInfo::exists(name))
-            throw jet::databaseExists(path);
-        throw jet::cannotCreate(path, file.errorString().toStdString());
+            throw jet::error(jet::Text::DatabaseExists, {path});
+        throw jet::error(jet::Text::CannotCreate, {path, file.errorString().toStdString()});
     }
     file.close();
-    RemoveUnlessKept cleanup(name);
+    // Unless the making succeeds, the file being made goes.
+    auto cleanup = qScopeGuard([&name] {
+        QFile::remove(name);
+        QFile::remove(name + QStringLiteral("-journal"));
+    });
 
     sqlite3* raw = nullptr;
     const int rc = sqlite3_open_v2(sqliteFileName(path).c_str(), &raw,
@@ -88,9 +73,9 @@ void CreateDatabase(const std::string& path, const std::string& password)
             throwSqliteError(db.get(), sqlite3_errcode(db.get()));
         db.release();
     } catch (const SqliteError& error) {
-        throw jet::cannotCreate(path, error.what());
+        throw jet::error(jet::Text::CannotCreate, {path, error.what()});
     }
-    cleanup.keep();
+    cleanup.dismiss();
 }
 
 } // namespace engine

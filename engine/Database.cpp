@@ -1,18 +1,22 @@
 #include "engine/Database.h"
 
 #include "engine/AsciiCase.h"
+#include "engine/ConnectionSetup.h"
 #include "engine/ConnectionText.h"
 #include "engine/DatabaseFormat.h"
-#include "engine/Error.h"
-#include "engine/FailedCommit.h"
 #include "engine/FileProbe.h"
-#include "engine/Hardening.h"
 #include "engine/JetErrors.h"
+#include "engine/MemoColumn.h"
 #include "engine/PasswordHash.h"
 #include "engine/SchemaCheck.h"
-#include "engine/Session.h"
-#include "engine/StatementRunners.h"
-#include "engine/WriteSettings.h"
+#include "engine/StatementReader.h"
+#include "engine/TableCatalog.h"
+
+#include <QScopeGuard>
+
+#include <filesystem>
+#include <system_error>
+#include <vector>
 
 namespace engine {
 
@@ -24,29 +28,160 @@ PasswordHash readPasswordHash(sqlite3* db, const std::string& path)
         Statement read(db,
                        std::string("SELECT salt, iterations, hash FROM ") + format::PasswordTable);
         if (!read.step())
-            throw jet::unrecognizedFormat(path);
+            throw jet::error(jet::Text::UnrecognizedFormat, {path});
         PasswordHash stored;
         stored.salt = read.columnBlob(0);
         const std::int64_t iterations = read.columnInt64(1);
         stored.hash = read.columnBlob(2);
         if (iterations < 1 || iterations > PasswordHash::Iterations)
-            throw jet::unrecognizedFormat(path);
+            throw jet::error(jet::Text::UnrecognizedFormat, {path});
         stored.iterations = static_cast<int>(iterations);
         return stored;
     } catch (const SqliteError& error) {
         // SQLITE_ERROR here means the schema lacks our table: not one of our databases.
         if (error.primaryCode() == SQLITE_ERROR)
-            throw jet::unrecognizedFormat(path);
+            throw jet::error(jet::Text::UnrecognizedFormat, {path});
         throw jet::fromSqlite(error, path, {});
     }
 }
 
+// Whether a COMMIT that has just failed on db may have left its changes in the file all the
+// same. SQLite's commit point is the delete of the rollback journal: while the journal is still
+// beside the file, SQLite plays it back before the file is next read, and while the transaction
+// is still open, the caller's rollback undoes it. Past that point only a failure to sync the
+// folder (SQLITE_IOERR_DIR_FSYNC) can still end the COMMIT in an error, and the rows are in.
+bool failedCommitMayHaveLanded(sqlite3* db)
+{
+    if (!sqlite3_get_autocommit(db))
+        return false;
+    const char* journal = sqlite3_filename_journal(sqlite3_db_filename(db, "main"));
+    if (!journal)
+        return true;
+    // A journal that cannot be looked at is no proof of a rollback either.
+    std::error_code error;
+    return !std::filesystem::exists(std::filesystem::path(journal), error) || error;
+}
+
+// Checks literal against its column and binds it as parameter i + 1. The text bound must
+// outlive the step: the literal views the statement text, and decoded lives in the connection.
+void bindValue(Statement& insert, const TableDefinition& table, std::size_t i,
+               std::string_view literal, std::string& decoded)
+{
+    const Column& column = table.columns[i];
+    if (column.type.kind == ColumnType::Kind::Number)
+        throw jet::error(jet::Text::TypeMismatch, {column.name, table.name});
+    std::string_view text = literal;
+    if (literal.find('\'') != std::string_view::npos) {
+        decodeLiteral(literal, decoded);
+        text = decoded;
+    }
+    // Bytes are never fewer than characters: only a text longer in bytes needs counting.
+    const auto size = static_cast<std::size_t>(column.type.size);
+    if (column.type.kind == ColumnType::Kind::Text && text.size() > size &&
+        countCharacters(text) > size)
+        throw jet::error(jet::Text::FieldTooSmall,
+                         {column.name, table.name, std::to_string(column.type.size)});
+    insert.bindTextView(static_cast<int>(i) + 1, text);
+}
+
 } // namespace
 
-struct Database::Impl : Session
+// One open database: the SQLite connection and what the engine keeps beside it.
+struct Database::Impl
 {
-    using Session::Session;
+    Impl(SqliteHandle handle, std::string filePath)
+        : db(std::move(handle)), path(std::move(filePath)), catalog(db.get())
+    {
+    }
+
+    // Runs sql, which returns no rows, raising its failure as the Jet error on table.
+    void run(const char* sql, std::string_view table = {})
+    {
+        try {
+            execSql(db.get(), sql);
+        } catch (const SqliteError& error) {
+            throw jet::fromSqlite(error, path, table);
+        }
+    }
+
+    // The table named name, or the "Cannot find the input table or query" error.
+    TableInfo& requireTable(std::string_view name)
+    {
+        TableInfo* table = nullptr;
+        try {
+            table = catalog.find(name);
+        } catch (const SqliteError& error) {
+            throw jet::fromSqlite(error, path, name);
+        }
+        if (!table)
+            throw jet::error(jet::Text::TableNotFound, {name});
+        return *table;
+    }
+
+    std::int64_t runInsert();
+    std::int64_t runDelete();
+    std::int64_t runAlterToMemo();
+
+    SqliteHandle db; // first, so it outlives every statement below
+    std::string path;
+    TableCatalog catalog;
+    bool inTransaction = false;       // begun by us; SQLite may have ended it on its own since
+    bool commitMayHaveLanded = false; // the last commit failed past SQLite's commit point
+    // Reused from one statement to the next, so a long run of inserts allocates nothing once
+    // they have grown to the widest row.
+    ReadStatement statement;
+    std::vector<std::string> decoded;
 };
+
+std::int64_t Database::Impl::runInsert()
+{
+    TableInfo& table = requireTable(statement.table);
+    const TableDefinition& definition = table.definition;
+    if (statement.values.size() != definition.columns.size())
+        throw jet::error(jet::Text::ValueCountMismatch);
+    if (decoded.size() < statement.values.size())
+        decoded.resize(statement.values.size());
+    try {
+        if (!table.insert.valid())
+            table.insert =
+                Statement(db.get(), insertSql(definition.name, definition.columns.size()));
+        const auto reset = qScopeGuard([&table] { table.insert.reset(); });
+        for (std::size_t i = 0; i < statement.values.size(); ++i)
+            bindValue(table.insert, definition, i, statement.values[i], decoded[i]);
+        table.insert.step();
+        return sqlite3_changes64(db.get());
+    } catch (const SqliteError& error) {
+        throw jet::fromSqlite(error, path, definition.name);
+    }
+}
+
+std::int64_t Database::Impl::runDelete()
+{
+    const std::string table = requireTable(statement.table).definition.name;
+    run(deleteSql(table).c_str(), table);
+    return sqlite3_changes64(db.get());
+}
+
+// The column becomes a memo and keeps its rows, indexes and constraints; a memo already stays as
+// it is.
+std::int64_t Database::Impl::runAlterToMemo()
+{
+    const TableDefinition definition = requireTable(statement.table).definition;
+    const auto index = definition.findColumn(statement.column);
+    if (!index)
+        throw jet::error(jet::Text::FieldNotFound, {statement.column, definition.name});
+    if (definition.columns[*index].type.kind == ColumnType::Kind::Memo)
+        return 0;
+    // The table's prepared insert goes with its old shape, whatever happens below.
+    catalog.invalidate();
+    try {
+        if (!makeMemo(db.get(), definition.name, definition.columns[*index].name))
+            throw jet::error(jet::Text::FieldNotFound, {statement.column, definition.name});
+    } catch (const SqliteError& error) {
+        throw jet::fromSqlite(error, path, definition.name);
+    }
+    return 0;
+}
 
 Database::Database(std::unique_ptr<Impl> impl) : m_impl(std::move(impl)) {}
 Database::Database(Database&&) noexcept = default;
@@ -69,115 +204,101 @@ Database Database::open(const std::string& path, const std::string& password,
     sqlite3* raw = nullptr;
     const int rc = sqlite3_open_v2(sqliteFileName(path).c_str(), &raw,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_EXRESCODE, nullptr);
-    SqliteHandle db(raw);
-    if (rc != SQLITE_OK)
-        throw jet::fromSqlite(SqliteError(rc, sqlite3_errstr(rc)), path, {});
+    auto impl = std::make_unique<Impl>(SqliteHandle(raw), path);
     try {
-        hardenConnection(db.get());
+        if (rc != SQLITE_OK)
+            throw SqliteError(rc, sqlite3_errstr(rc));
+        hardenConnection(raw);
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, path, {});
     }
-    sqlite3_busy_timeout(db.get(), static_cast<int>(busyWait.count()));
+    sqlite3_busy_timeout(raw, static_cast<int>(busyWait.count()));
 
-    if (!readPasswordHash(db.get(), path).matches(password))
-        throw jet::invalidPassword();
+    if (!readPasswordHash(raw, path).matches(password))
+        throw jet::error(jet::Text::InvalidPassword);
 
     try {
-        applyWriteSettings(db.get());
+        applyWriteSettings(raw);
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, path, {});
     }
     // Before anything is written: a damaged or foreign file is refused as it stands.
-    checkDatabaseContents(db.get(), path, checkedTables);
-    return Database(std::make_unique<Impl>(std::move(db), path));
+    checkDatabaseContents(raw, path, checkedTables);
+    return Database(std::move(impl));
 }
 
 std::int64_t Database::execute(std::string_view sql)
 {
-    Session& session = *m_impl;
     // Outside a transaction another connection may change a table between two statements.
-    if (!session.inTransaction)
-        session.catalog.invalidate();
-    ReadStatement& statement = session.statement;
-    readStatement(sql, statement);
-    switch (statement.kind) {
+    if (!m_impl->inTransaction)
+        m_impl->catalog.invalidate();
+    readStatement(sql, m_impl->statement);
+    switch (m_impl->statement.kind) {
     case ReadStatement::Kind::Insert:
-        return runInsert(session, statement);
+        return m_impl->runInsert();
     case ReadStatement::Kind::Delete:
-        return runDelete(session, statement);
+        return m_impl->runDelete();
     case ReadStatement::Kind::AlterToMemo:
-        return runAlterToMemo(session, statement);
+        return m_impl->runAlterToMemo();
     }
     return 0;
 }
 
 void Database::createTable(const TableDefinition& definition)
 {
-    Session& session = *m_impl;
-    session.catalog.invalidate();
+    m_impl->catalog.invalidate();
     try {
         if (equalsIgnoringAsciiCase(definition.name, format::PasswordTable) ||
-            session.catalog.find(definition.name))
-            throw jet::tableExists(definition.name);
-        execSql(session.db.get(), createTableSql(definition, definition.name).c_str());
+            m_impl->catalog.find(definition.name))
+            throw jet::error(jet::Text::TableExists, {definition.name});
     } catch (const SqliteError& error) {
-        throw jet::fromSqlite(error, session.path, definition.name);
+        throw jet::fromSqlite(error, m_impl->path, definition.name);
     }
-    session.catalog.invalidate();
+    m_impl->run(createTableSql(definition, definition.name).c_str(), definition.name);
+    m_impl->catalog.invalidate();
 }
 
 void Database::beginTransaction()
 {
-    Session& session = *m_impl;
     if (inTransaction())
-        throw jet::transactionExists();
+        throw jet::error(jet::Text::TransactionExists);
     // Nothing looked up before may still hold once the file is ours again.
-    session.catalog.invalidate();
-    try {
-        // EXCLUSIVE waits, for the busy time at most, until readers have let go too: a reload
-        // then has the file to itself before its first delete, or fails here as "in use". With
-        // a reader still on, every insert ran and the commit failed after the wait, the page
-        // cache growing past its cap meanwhile since nothing could be spilled.
-        execSql(session.db.get(), "BEGIN EXCLUSIVE");
-    } catch (const SqliteError& error) {
-        throw jet::fromSqlite(error, session.path, {});
-    }
-    session.inTransaction = true;
+    m_impl->catalog.invalidate();
+    // EXCLUSIVE waits, for the busy time at most, until readers have let go too: a reload then
+    // has the file to itself before its first delete, or fails here as "in use". With a reader
+    // still on, every insert ran and the commit failed after the wait, the page cache growing
+    // past its cap meanwhile since nothing could be spilled.
+    m_impl->run("BEGIN EXCLUSIVE");
+    m_impl->inTransaction = true;
 }
 
 void Database::commitTransaction()
 {
-    Session& session = *m_impl;
     if (!inTransaction()) {
-        session.inTransaction = false;
-        throw jet::noTransaction();
+        m_impl->inTransaction = false;
+        throw jet::error(jet::Text::NoTransaction);
     }
-    sqlite3* db = session.db.get();
-    session.commitMayHaveLanded = false;
+    sqlite3* db = m_impl->db.get();
+    m_impl->commitMayHaveLanded = false;
     try {
         execSql(db, "COMMIT");
     } catch (const SqliteError& error) {
-        session.commitMayHaveLanded = failedCommitMayHaveLanded(db);
-        throw jet::fromSqlite(error, session.path, {});
+        m_impl->commitMayHaveLanded = failedCommitMayHaveLanded(db);
+        throw jet::fromSqlite(error, m_impl->path, {});
     }
-    session.inTransaction = false;
+    m_impl->inTransaction = false;
 }
 
 void Database::rollbackTransaction()
 {
-    Session& session = *m_impl;
     if (!inTransaction()) {
-        session.inTransaction = false;
-        throw jet::noTransaction();
+        m_impl->inTransaction = false;
+        throw jet::error(jet::Text::NoTransaction);
     }
     // Table shapes go back too.
-    session.catalog.invalidate();
-    session.inTransaction = false;
-    try {
-        execSql(session.db.get(), "ROLLBACK");
-    } catch (const SqliteError& error) {
-        throw jet::fromSqlite(error, session.path, {});
-    }
+    m_impl->catalog.invalidate();
+    m_impl->inTransaction = false;
+    m_impl->run("ROLLBACK");
 }
 
 bool Database::commitMayHaveLanded() const

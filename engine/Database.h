@@ -63,7 +63,7 @@ public:
     void rollbackTransaction();
     bool inTransaction() const;
     // After commitTransaction raised: whether the changes may be in the file all the same, as
-    // against certainly undone (see engine/FailedCommit.h). False until a commit fails.
+    // against certainly undone (see failedCommitMayHaveLanded in Database.cpp). False until a commit fails.
     bool commitMayHaveLanded() const;
 
     const std::string& path() const;

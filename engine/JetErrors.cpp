@@ -1,337 +1,230 @@
 #include "engine/JetErrors.h"
 
-#include "engine/DatabaseFormat.h"
-
 #include <QCoreApplication>
 #include <QString>
+
+#include <array>
 
 namespace engine::jet {
 
 namespace {
 
-QString q(std::string_view text)
+struct Description
 {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+    Text text;
+    std::int32_t number;
+    const char* english; // translated under the "Engine" context
+};
 
-Error error(std::int32_t number, const QString& description)
-{
-    return {number, description.toStdString()};
-}
+constexpr std::int32_t Failure = ErrorNumber::ProviderFailure;
+
+// In the order of Text.
+constexpr std::array Descriptions{
+    Description{Text::FileNotFound, Failure,
+                QT_TRANSLATE_NOOP("Engine", "Could not find file '%1'.")},
+    Description{Text::UnrecognizedFormat, Failure,
+                QT_TRANSLATE_NOOP("Engine", "Unrecognized database format '%1'.")},
+    Description{Text::NoPermission, Failure,
+                QT_TRANSLATE_NOOP("Engine",
+                                  "The Microsoft Jet database engine cannot open the file '%1'. It "
+                                  "is already opened exclusively by another user, or you need "
+                                  "permission to view its data.")},
+    Description{Text::FileInUse, Failure,
+                QT_TRANSLATE_NOOP("Engine", "Could not use '%1'; file already in use.")},
+    Description{
+        Text::DiskFull, Failure,
+        QT_TRANSLATE_NOOP("Engine", "Not enough space on disk: the disk holding '%1' is full.")},
+    Description{Text::Damaged, Failure,
+                QT_TRANSLATE_NOOP("Engine", "The database '%1' needs to be repaired or isn't a "
+                                            "database file.")},
+    Description{Text::DiskError, Failure,
+                QT_TRANSLATE_NOOP("Engine", "Disk or network error writing '%1'.")},
+    Description{Text::WriteAheadLogMode, Failure,
+                QT_TRANSLATE_NOOP("Engine", "The database '%1' is in write-ahead-log mode, which "
+                                            "a Tandera database never uses; it was not opened.")},
+    Description{Text::SharedRootPage, Failure,
+                QT_TRANSLATE_NOOP("Engine",
+                                  "The database '%1' needs to be repaired: '%2' and '%3' are "
+                                  "stored in the same place, so writing one would overwrite the "
+                                  "other; it was not opened.")},
+    Description{Text::ReadOnlyFile, Failure,
+                QT_TRANSLATE_NOOP("Engine",
+                                  "The database '%1' cannot be written: the file is read-only for "
+                                  "this user. The update writes to it, so it was not opened.")},
+    Description{Text::ImmutableFile, Failure,
+                QT_TRANSLATE_NOOP("Engine",
+                                  "The database '%1' cannot be written: the file is marked "
+                                  "immutable or append-only. The update writes to it, so it was "
+                                  "not opened.")},
+    Description{Text::ReadOnlyFolder, Failure,
+                QT_TRANSLATE_NOOP("Engine",
+                                  "The database '%1' cannot be written: its folder is read-only "
+                                  "for this user, and the update keeps its journal there. It was "
+                                  "not opened.")},
+    Description{Text::ReadOnlyFileSystem, Failure,
+                QT_TRANSLATE_NOOP("Engine",
+                                  "The database '%1' cannot be written: the file system holding "
+                                  "it is read-only. The update writes to it, so it was not "
+                                  "opened.")},
+    Description{Text::PathTooLong, Failure,
+                QT_TRANSLATE_NOOP("Engine",
+                                  "The path of the database '%1' is too long: its absolute path "
+                                  "may hold at most %2 bytes (UTF-8). It was not opened.")},
+    Description{Text::InvalidPassword, ErrorNumber::InvalidPassword,
+                QT_TRANSLATE_NOOP("Engine", "Not a valid password.")},
+    Description{
+        Text::ProviderNotFound, ErrorNumber::ProviderNotFound,
+        QT_TRANSLATE_NOOP("Engine", "Provider cannot be found. It may not be properly installed.")},
+    Description{Text::DatabaseExists, Failure,
+                QT_TRANSLATE_NOOP("Engine", "Database '%1' already exists.")},
+    Description{Text::CannotCreate, Failure,
+                QT_TRANSLATE_NOOP("Engine", "Could not create database '%1': %2.")},
+    Description{Text::Trigger, Failure,
+                QT_TRANSLATE_NOOP("Engine", "The database '%1' holds the trigger '%2', which a "
+                                            "Tandera database never has; it was not opened.")},
+    Description{Text::View, Failure,
+                QT_TRANSLATE_NOOP("Engine", "The database '%1' holds the view '%2', which a "
+                                            "Tandera database never has; it was not opened.")},
+    Description{Text::VirtualTable, Failure,
+                QT_TRANSLATE_NOOP("Engine", "The database '%1' holds the virtual table '%2', "
+                                            "which a Tandera database never has; it was not "
+                                            "opened.")},
+    Description{Text::OtherSchemaObject, Failure,
+                QT_TRANSLATE_NOOP("Engine", "The database '%1' holds the schema object '%2', "
+                                            "which a Tandera database never has; it was not "
+                                            "opened.")},
+    Description{Text::UnrunnableRules, Failure,
+                QT_TRANSLATE_NOOP("Engine",
+                                  "The table '%2' of the database '%1' has an index, rule or "
+                                  "default that calls a function or a collation this program "
+                                  "does not run; the database was not opened.")},
+    Description{Text::SyntaxError, ErrorNumber::SyntaxError,
+                QT_TRANSLATE_NOOP("Engine", "Syntax error in the statement '%1'.")},
+    Description{Text::TableNotFound, ErrorNumber::TableNotFound,
+                QT_TRANSLATE_NOOP("Engine", "Cannot find the input table or query '%1'.")},
+    Description{Text::TableExists, ErrorNumber::SyntaxError,
+                QT_TRANSLATE_NOOP("Engine", "Table '%1' already exists.")},
+    Description{Text::FieldNotFound, Failure,
+                QT_TRANSLATE_NOOP("Engine", "Field '%1' does not exist in table '%2'.")},
+    Description{Text::ValueCountMismatch, ErrorNumber::SyntaxError,
+                QT_TRANSLATE_NOOP("Engine", "Number of query values and destination fields are "
+                                            "not the same.")},
+    Description{Text::FieldTooSmall, ErrorNumber::FieldTooSmall,
+                QT_TRANSLATE_NOOP("Engine",
+                                  "The field '%1' of table '%2' is too small to accept the amount "
+                                  "of data you attempted to add (at most %3 characters). Try "
+                                  "inserting or pasting less data.")},
+    Description{Text::TypeMismatch, ErrorNumber::TypeMismatch,
+                QT_TRANSLATE_NOOP("Engine", "Data type mismatch: the field '%1' of table '%2' "
+                                            "holds numbers, and the value given is text.")},
+    Description{Text::DuplicateKey, Failure,
+                QT_TRANSLATE_NOOP("Engine",
+                                  "Table '%1': The changes you requested to the table were not "
+                                  "successful because they would create duplicate values in the "
+                                  "index, primary key, or relationship. Change the data in the "
+                                  "field or fields that contain duplicate data, remove the index, "
+                                  "or redefine the index to permit duplicate entries and try "
+                                  "again.")},
+    Description{Text::RequiredField, Failure,
+                QT_TRANSLATE_NOOP("Engine",
+                                  "The field '%1' cannot contain a Null value because the "
+                                  "Required property for this field is set to True. Enter a "
+                                  "value in this field.")},
+    Description{Text::RuleViolated, Failure,
+                QT_TRANSLATE_NOOP("Engine", "One or more values are prohibited by a rule of "
+                                            "table '%1' (%2).")},
+    Description{Text::EngineFailure, Failure,
+                QT_TRANSLATE_NOOP("Engine", "Database engine failure: %1.")},
+    Description{Text::EngineFailureOnTable, Failure,
+                QT_TRANSLATE_NOOP("Engine", "Database engine failure on table '%1': %2.")},
+    Description{Text::NoTransaction, ErrorNumber::NoTransaction,
+                QT_TRANSLATE_NOOP("Engine", "No transaction is active.")},
+    Description{Text::TransactionExists, ErrorNumber::TransactionExists,
+                QT_TRANSLATE_NOOP("Engine", "Only one transaction can be active on this "
+                                            "connection.")},
+};
+
+static_assert([] {
+    for (std::size_t i = 0; i < Descriptions.size(); ++i) {
+        if (Descriptions[i].text != static_cast<Text>(i))
+            return false;
+    }
+    return Descriptions.back().text == Text::TransactionExists;
+}());
 
 } // namespace
 
-Error fileNotFound(std::string_view path)
+Error error(Text text, std::initializer_list<std::string_view> args)
 {
-    return error(ErrorNumber::ProviderFailure,
-                 QCoreApplication::translate("Engine", "Could not find file '%1'.").arg(q(path)));
-}
-
-Error unrecognizedFormat(std::string_view path)
-{
-    return error(
-        ErrorNumber::ProviderFailure,
-        QCoreApplication::translate("Engine", "Unrecognized database format '%1'.").arg(q(path)));
-}
-
-Error noPermission(std::string_view path)
-{
-    return error(ErrorNumber::ProviderFailure,
-                 QCoreApplication::translate(
-                     "Engine", "The Microsoft Jet database engine cannot open the file '%1'. It is "
-                               "already opened exclusively by another user, or you need "
-                               "permission to view its data.")
-                     .arg(q(path)));
-}
-
-Error fileInUse(std::string_view path)
-{
-    return error(ErrorNumber::ProviderFailure,
-                 QCoreApplication::translate("Engine", "Could not use '%1'; file already in use.")
-                     .arg(q(path)));
-}
-
-Error diskFull(std::string_view path)
-{
-    return error(ErrorNumber::ProviderFailure,
-                 QCoreApplication::translate(
-                     "Engine", "Not enough space on disk: the disk holding '%1' is full.")
-                     .arg(q(path)));
-}
-
-Error writeAheadLogMode(std::string_view path)
-{
-    return error(ErrorNumber::ProviderFailure,
-                 QCoreApplication::translate("Engine",
-                                             "The database '%1' is in write-ahead-log mode, which "
-                                             "a Tandera database never uses; it was not opened.")
-                     .arg(q(path)));
-}
-
-Error sharedRootPage(std::string_view path, std::string_view first, std::string_view second)
-{
-    return error(ErrorNumber::ProviderFailure,
-                 QCoreApplication::translate(
-                     "Engine", "The database '%1' needs to be repaired: '%2' and '%3' are stored "
-                               "in the same place, so writing one would overwrite the other; it "
-                               "was not opened.")
-                     .arg(q(path), q(first), q(second)));
-}
-
-Error cannotWrite(std::string_view path, WriteRefusal why)
-{
-    QString text;
-    switch (why) {
-    case WriteRefusal::ReadOnlyFile:
-        text = QCoreApplication::translate(
-            "Engine", "The database '%1' cannot be written: the file is read-only for this user. "
-                      "The update writes to it, so it was not opened.");
-        break;
-    case WriteRefusal::ImmutableFile:
-        text = QCoreApplication::translate(
-            "Engine", "The database '%1' cannot be written: the file is marked immutable or "
-                      "append-only. The update writes to it, so it was not opened.");
-        break;
-    case WriteRefusal::ReadOnlyFolder:
-        text = QCoreApplication::translate(
-            "Engine", "The database '%1' cannot be written: its folder is read-only for this "
-                      "user, and the update keeps its journal there. It was not opened.");
-        break;
-    case WriteRefusal::ReadOnlyFileSystem:
-        text = QCoreApplication::translate(
-            "Engine", "The database '%1' cannot be written: the file system holding it is "
-                      "read-only. The update writes to it, so it was not opened.");
-        break;
+    const Description& description = Descriptions[static_cast<std::size_t>(text)];
+    const QString translated = QCoreApplication::translate("Engine", description.english);
+    // One pass, so that a value holding "%2" stays as it is.
+    QString filled;
+    for (qsizetype i = 0; i < translated.size(); ++i) {
+        const qsizetype n = i + 1 < translated.size() ? translated[i + 1].digitValue() : -1;
+        if (translated[i] == u'%' && n >= 1 && static_cast<std::size_t>(n) <= args.size()) {
+            const std::string_view value = args.begin()[n - 1];
+            filled += QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+            ++i;
+        } else {
+            filled += translated[i];
+        }
     }
-    return error(ErrorNumber::ProviderFailure, text.arg(q(path)));
-}
-
-Error pathTooLong(std::string_view path, std::size_t maxBytes)
-{
-    return error(ErrorNumber::ProviderFailure,
-                 QCoreApplication::translate(
-                     "Engine", "The path of the database '%1' is too long: its absolute path may "
-                               "hold at most %2 bytes (UTF-8). It was not opened.")
-                     .arg(q(path))
-                     .arg(maxBytes));
-}
-
-Error invalidPassword()
-{
-    return error(ErrorNumber::InvalidPassword,
-                 QCoreApplication::translate("Engine", "Not a valid password."));
-}
-
-Error providerNotFound()
-{
-    return error(ErrorNumber::ProviderNotFound,
-                 QCoreApplication::translate(
-                     "Engine", "Provider cannot be found. It may not be properly installed."));
-}
-
-Error databaseExists(std::string_view path)
-{
-    return error(
-        ErrorNumber::ProviderFailure,
-        QCoreApplication::translate("Engine", "Database '%1' already exists.").arg(q(path)));
-}
-
-Error cannotCreate(std::string_view path, std::string_view reason)
-{
-    return error(ErrorNumber::ProviderFailure,
-                 QCoreApplication::translate("Engine", "Could not create database '%1': %2.")
-                     .arg(q(path), q(reason)));
+    return {description.number, filled.toStdString()};
 }
 
 Error syntaxError(std::string_view statement)
 {
     // The first characters are enough to tell which statement it was, and keep the message short.
     constexpr std::size_t Shown = 40;
+    const auto continuation = [&statement](std::size_t i) {
+        return (static_cast<unsigned char>(statement[i]) & 0xC0) == 0x80;
+    };
     std::size_t characters = 0;
     std::size_t cut = 0;
-    while (cut < statement.size() &&
-           (characters < Shown || (static_cast<unsigned char>(statement[cut]) & 0xC0) == 0x80)) {
-        if ((static_cast<unsigned char>(statement[cut]) & 0xC0) != 0x80)
-            ++characters;
-        ++cut;
-    }
-    QString shown = q(statement.substr(0, cut));
-    if (cut < statement.size())
-        shown += QStringLiteral("...");
-    return error(
-        ErrorNumber::SyntaxError,
-        QCoreApplication::translate("Engine", "Syntax error in the statement '%1'.").arg(shown));
-}
-Error tableNotFound(std::string_view name)
-{
-    return error(ErrorNumber::TableNotFound,
-                 QCoreApplication::translate("Engine", "Cannot find the input table or query '%1'.")
-                     .arg(q(name)));
-}
-
-Error tableExists(std::string_view name)
-{
-    return error(ErrorNumber::SyntaxError,
-                 QCoreApplication::translate("Engine", "Table '%1' already exists.").arg(q(name)));
-}
-
-Error unrunnableRules(std::string_view path, std::string_view table)
-{
-    return error(ErrorNumber::ProviderFailure,
-                 QCoreApplication::translate(
-                     "Engine", "The table '%2' of the database '%1' has an index, rule or default "
-                               "that calls a function or a collation this program does not run; "
-                               "the database was not opened.")
-                     .arg(q(path), q(table)));
-}
-
-Error foreignObject(std::string_view path, ForeignObject kind, std::string_view name)
-{
-    QString text;
-    switch (kind) {
-    case ForeignObject::Trigger:
-        text = QCoreApplication::translate("Engine",
-                                           "The database '%1' holds the trigger '%2', which a "
-                                           "Tandera database never has; it was not opened.");
-        break;
-    case ForeignObject::View:
-        text =
-            QCoreApplication::translate("Engine", "The database '%1' holds the view '%2', which a "
-                                                  "Tandera database never has; it was not opened.");
-        break;
-    case ForeignObject::VirtualTable:
-        text =
-            QCoreApplication::translate("Engine", "The database '%1' holds the virtual table '%2', "
-                                                  "which a Tandera database never has; it was not "
-                                                  "opened.");
-        break;
-    case ForeignObject::Other:
-        text = QCoreApplication::translate(
-            "Engine", "The database '%1' holds the schema object '%2', which a "
-                      "Tandera database never has; it was not opened.");
-        break;
-    }
-    return error(ErrorNumber::ProviderFailure, text.arg(q(path), q(name)));
-}
-
-Error fieldNotFound(std::string_view column, std::string_view table)
-{
-    return error(ErrorNumber::ProviderFailure,
-                 QCoreApplication::translate("Engine", "Field '%1' does not exist in table '%2'.")
-                     .arg(q(column), q(table)));
-}
-
-Error valueCountMismatch()
-{
-    return error(ErrorNumber::SyntaxError,
-                 QCoreApplication::translate(
-                     "Engine", "Number of query values and destination fields are not the same."));
-}
-
-Error fieldTooSmall(std::string_view table, std::string_view column, int size)
-{
-    return error(ErrorNumber::FieldTooSmall,
-                 QCoreApplication::translate(
-                     "Engine", "The field '%1' of table '%2' is too small to accept the amount "
-                               "of data you attempted to add (at most %3 characters). Try "
-                               "inserting or pasting less data.")
-                     .arg(q(column), q(table))
-                     .arg(size));
-}
-
-Error typeMismatch(std::string_view table, std::string_view column)
-{
-    return error(ErrorNumber::TypeMismatch,
-                 QCoreApplication::translate(
-                     "Engine", "Data type mismatch: the field '%1' of table '%2' holds numbers, "
-                               "and the value given is text.")
-                     .arg(q(column), q(table)));
-}
-Error duplicateKey(std::string_view table)
-{
-    return error(ErrorNumber::ProviderFailure,
-                 QCoreApplication::translate(
-                     "Engine", "Table '%1': The changes you requested to the table were not "
-                               "successful because they would create duplicate values in the "
-                               "index, primary key, or relationship. Change the data in the field "
-                               "or fields that contain duplicate data, remove the index, or "
-                               "redefine the index to permit duplicate entries and try again.")
-                     .arg(q(table)));
-}
-
-Error noTransaction()
-{
-    return error(ErrorNumber::NoTransaction,
-                 QCoreApplication::translate("Engine", "No transaction is active."));
-}
-
-Error transactionExists()
-{
-    return error(ErrorNumber::TransactionExists,
-                 QCoreApplication::translate(
-                     "Engine", "Only one transaction can be active on this connection."));
+    for (; cut < statement.size() && (characters < Shown || continuation(cut)); ++cut)
+        characters += continuation(cut) ? 0 : 1;
+    const std::string shown(cut < statement.size() ? std::string(statement.substr(0, cut)) + "..."
+                                                   : std::string(statement));
+    return error(Text::SyntaxError, {shown});
 }
 
 Error fromSqlite(const SqliteError& sqliteError, std::string_view path, std::string_view table)
 {
+    const std::string_view message = sqliteError.what();
     switch (sqliteError.code()) {
     case SQLITE_CONSTRAINT_PRIMARYKEY:
     case SQLITE_CONSTRAINT_UNIQUE:
-        return duplicateKey(table);
+        return error(Text::DuplicateKey, {table});
     case SQLITE_CONSTRAINT_NOTNULL: {
         // SQLite names the field as "NOT NULL constraint failed: table.column".
-        std::string_view message = sqliteError.what();
         const auto colon = message.find(": ");
-        const std::string_view field =
-            colon == std::string_view::npos ? table : message.substr(colon + 2);
-        return error(ErrorNumber::ProviderFailure,
-                     QCoreApplication::translate(
-                         "Engine", "The field '%1' cannot contain a Null value because the "
-                                   "Required property for this field is set to True. Enter a "
-                                   "value in this field.")
-                         .arg(q(field)));
+        return error(Text::RequiredField,
+                     {colon == std::string_view::npos ? table : message.substr(colon + 2)});
     }
-    default:
-        break;
     }
     switch (sqliteError.primaryCode()) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return fileInUse(path);
+        return error(Text::FileInUse, {path});
     case SQLITE_NOTADB:
-        return unrecognizedFormat(path);
+        return error(Text::UnrecognizedFormat, {path});
     case SQLITE_PERM:
     case SQLITE_READONLY:
     case SQLITE_CANTOPEN:
-        return noPermission(path);
+        return error(Text::NoPermission, {path});
     case SQLITE_CORRUPT:
-        return error(
-            ErrorNumber::ProviderFailure,
-            QCoreApplication::translate(
-                "Engine", "The database '%1' needs to be repaired or isn't a database file.")
-                .arg(q(path)));
+        return error(Text::Damaged, {path});
     case SQLITE_FULL:
-        return diskFull(path);
+        return error(Text::DiskFull, {path});
     case SQLITE_IOERR:
-        return error(ErrorNumber::ProviderFailure,
-                     QCoreApplication::translate("Engine", "Disk or network error writing '%1'.")
-                         .arg(q(path)));
+        return error(Text::DiskError, {path});
     case SQLITE_CONSTRAINT:
-        return error(
-            ErrorNumber::ProviderFailure,
-            QCoreApplication::translate(
-                "Engine", "One or more values are prohibited by a rule of table '%1' (%2).")
-                .arg(q(table), q(sqliteError.what())));
-    default:
-        break;
+        return error(Text::RuleViolated, {table, message});
     }
     if (table.empty())
-        return error(ErrorNumber::ProviderFailure,
-                     QCoreApplication::translate("Engine", "Database engine failure: %1.")
-                         .arg(q(sqliteError.what())));
-    return error(ErrorNumber::ProviderFailure,
-                 QCoreApplication::translate("Engine", "Database engine failure on table '%1': %2.")
-                     .arg(q(table), q(sqliteError.what())));
+        return error(Text::EngineFailure, {message});
+    return error(Text::EngineFailureOnTable, {table, message});
 }
 
 } // namespace engine::jet

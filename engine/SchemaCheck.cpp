@@ -14,41 +14,32 @@ namespace engine {
 
 namespace {
 
-// SQLite stores the statement that made each object with these words first, exactly so.
-bool isTableOrIndex(std::string_view type, const std::optional<std::string>& sql)
-{
-    if (type == "table")
-        return sql && sql->starts_with("CREATE TABLE ");
-    if (type == "index") // an index SQLite makes for a key or UNIQUE constraint has no text
-        return !sql || sql->starts_with("CREATE INDEX ") ||
-               sql->starts_with("CREATE UNIQUE INDEX ");
-    return false;
-}
-
-jet::ForeignObject kindOf(std::string_view type, const std::optional<std::string>& sql)
+// What kind of object a schema entry of type, made by sql, is when it is neither a table nor an
+// index; nullopt for those. SQLite stores the statement that made each object with these words
+// first, exactly so.
+std::optional<jet::Text> foreignKind(std::string_view type, const std::optional<std::string>& sql)
 {
     const auto madeBy = [&sql](std::string_view words) {
         return sql && sql->starts_with(words);
     };
+    // An index SQLite makes for a key or UNIQUE constraint has no text.
+    if ((type == "table" && madeBy("CREATE TABLE ")) ||
+        (type == "index" && (!sql || madeBy("CREATE INDEX ") || madeBy("CREATE UNIQUE INDEX "))))
+        return std::nullopt;
     if (type == "trigger" || madeBy("CREATE TRIGGER"))
-        return jet::ForeignObject::Trigger;
+        return jet::Text::Trigger;
     if (type == "view" || madeBy("CREATE VIEW"))
-        return jet::ForeignObject::View;
-    if (madeBy("CREATE VIRTUAL TABLE"))
-        return jet::ForeignObject::VirtualTable;
-    return jet::ForeignObject::Other;
+        return jet::Text::View;
+    return madeBy("CREATE VIRTUAL TABLE") ? jet::Text::VirtualTable : jet::Text::OtherSchemaObject;
 }
 
 void refuseForeignObjects(sqlite3* db, const std::string& path)
 {
     Statement schema(db, "SELECT type, name, sql FROM sqlite_schema ORDER BY rowid");
     while (schema.step()) {
-        const std::string type = schema.columnText(0).value_or(std::string());
-        const std::optional<std::string> sql = schema.columnText(2);
-        if (!isTableOrIndex(type, sql)) {
-            const std::string name = schema.columnText(1).value_or(std::string());
-            throw jet::foreignObject(path, kindOf(type, sql), name);
-        }
+        const auto kind = foreignKind(schema.columnText(0).value_or(""), schema.columnText(2));
+        if (kind)
+            throw jet::error(*kind, {path, schema.columnText(1).value_or("")});
     }
 }
 
@@ -60,8 +51,8 @@ void refuseSharedRootPages(sqlite3* db, const std::string& path)
                          "ON a.rootpage = b.rootpage AND a.rowid < b.rowid "
                          "WHERE a.rootpage <> 0 LIMIT 1");
     if (shared.step())
-        throw jet::sharedRootPage(path, shared.columnText(0).value_or(std::string()),
-                                  shared.columnText(1).value_or(std::string()));
+        throw jet::error(jet::Text::SharedRootPage, {path, shared.columnText(0).value_or(""),
+                                                     shared.columnText(1).value_or("")});
 }
 
 // Those of names the file has, as its schema spells them. A missing table is the reload's to
@@ -117,7 +108,7 @@ void refuseUnrunnableRules(sqlite3* db, const std::string& path, const std::stri
         // A damaged file fails otherwise, and is reported as damaged.
         if (error.primaryCode() != SQLITE_ERROR)
             throw;
-        throw jet::unrunnableRules(path, table);
+        throw jet::error(jet::Text::UnrunnableRules, {path, table});
     }
 }
 

@@ -4,8 +4,32 @@
 #include "engine/Sqlite.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace engine {
+
+namespace {
+
+constexpr std::string_view TextDeclaration = "VARCHAR(";
+constexpr std::string_view MemoDeclaration = "LONGTEXT";
+constexpr int MaxTextSize = 255;
+
+// SQLite's own rules for a column's affinity, as its documentation gives them, in their order.
+bool hasNumericAffinity(std::string_view declaration)
+{
+    std::string upper(declaration);
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
+    const auto has = [&upper](std::string_view word) {
+        return upper.find(word) != std::string::npos;
+    };
+    if (has("INT"))
+        return true;
+    // REAL, FLOA, DOUB and everything else have REAL or NUMERIC affinity.
+    return !(has("CHAR") || has("CLOB") || has("TEXT") || has("BLOB") || upper.empty());
+}
+
+} // namespace
 
 std::optional<std::size_t> TableDefinition::findColumn(std::string_view columnName) const
 {
@@ -16,37 +40,57 @@ std::optional<std::size_t> TableDefinition::findColumn(std::string_view columnNa
     return std::nullopt;
 }
 
+std::string sqliteDeclaration(const ColumnType& type)
+{
+    if (type.kind == ColumnType::Kind::Text)
+        return std::string(TextDeclaration) + std::to_string(type.size) + ")";
+    return std::string(MemoDeclaration);
+}
+
+ColumnType fromSqliteDeclaration(std::string_view declaration)
+{
+    if (declaration.size() > TextDeclaration.size() + 1 &&
+        equalsIgnoringAsciiCase(declaration.substr(0, TextDeclaration.size()), TextDeclaration) &&
+        declaration.back() == ')') {
+        const auto digits = declaration.substr(TextDeclaration.size(),
+                                               declaration.size() - TextDeclaration.size() - 1);
+        int size = 0;
+        const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), size);
+        if (ec == std::errc() && end == digits.data() + digits.size() && size >= 1 &&
+            size <= MaxTextSize)
+            return {ColumnType::Kind::Text, size};
+    }
+    if (hasNumericAffinity(declaration))
+        return {ColumnType::Kind::Number, 0};
+    return {ColumnType::Kind::Memo, 0};
+}
+
+std::size_t countCharacters(std::string_view utf8)
+{
+    std::size_t count = 0;
+    for (const char c : utf8)
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return count;
+}
+
 std::string createTableSql(const TableDefinition& definition, std::string_view sqliteName)
 {
-    std::string sql = "CREATE TABLE ";
-    sql += quoteName(sqliteName);
-    sql += " (";
+    std::string sql = "CREATE TABLE " + quoteName(sqliteName) + " (";
     std::vector<const Column*> key;
-    for (std::size_t i = 0; i < definition.columns.size(); ++i) {
-        const Column& column = definition.columns[i];
-        if (i > 0)
+    for (const Column& column : definition.columns) {
+        if (&column != &definition.columns.front())
             sql += ", ";
-        sql += quoteName(column.name);
-        sql += ' ';
-        sql += sqliteDeclaration(column.type);
+        sql += quoteName(column.name) + ' ' + sqliteDeclaration(column.type);
         if (column.notNull)
             sql += " NOT NULL";
         if (column.keyPosition > 0)
             key.push_back(&column);
     }
-    if (!key.empty()) {
-        std::sort(key.begin(), key.end(),
-                  [](const Column* a, const Column* b) { return a->keyPosition < b->keyPosition; });
-        sql += ", PRIMARY KEY (";
-        for (std::size_t i = 0; i < key.size(); ++i) {
-            if (i > 0)
-                sql += ", ";
-            sql += quoteName(key[i]->name);
-        }
-        sql += ')';
-    }
-    sql += ')';
-    return sql;
+    std::sort(key.begin(), key.end(),
+              [](const Column* a, const Column* b) { return a->keyPosition < b->keyPosition; });
+    for (const Column* column : key)
+        sql += (column == key.front() ? ", PRIMARY KEY (" : ", ") + quoteName(column->name);
+    return sql + (key.empty() ? ")" : "))");
 }
 
 std::string deleteSql(std::string_view table)

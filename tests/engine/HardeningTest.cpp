@@ -1,4 +1,4 @@
-#include "engine/Hardening.h"
+#include "engine/ConnectionSetup.h"
 #include "engine/Sqlite.h"
 
 #include "tests/engine/EngineFixture.h"
