@@ -23,36 +23,31 @@ std::string_view trim(std::string_view text)
     return text;
 }
 
-// Reads one value starting at pos; leaves pos after the ";" that ends it (or at the end).
-std::string readValue(std::string_view text, std::size_t& pos)
+// Takes from rest the piece up to the first ";" at or after from, and that ";".
+std::string_view takePiece(std::string_view& rest, std::size_t from = 0)
 {
-    std::size_t start = pos;
-    while (start < text.size() && isBlank(text[start]))
-        ++start;
-    if (start < text.size() && (text[start] == '"' || text[start] == '\'')) {
-        const char quote = text[start];
-        std::string value;
-        std::size_t i = start + 1;
-        for (; i < text.size(); ++i) {
-            if (text[i] == quote) {
-                if (i + 1 < text.size() && text[i + 1] == quote) {
-                    value += quote;
-                    ++i;
-                    continue;
-                }
-                break;
-            }
-            value += text[i];
-        }
-        // Whatever follows the closing quote up to the ";" is not part of the value.
-        const auto semicolon = text.find(';', i);
-        pos = semicolon == std::string_view::npos ? text.size() : semicolon + 1;
-        return value;
+    const auto semicolon = rest.find(';', from);
+    const std::string_view piece = rest.substr(0, semicolon);
+    rest.remove_prefix(semicolon == std::string_view::npos ? rest.size() : semicolon + 1);
+    return piece;
+}
+
+// Takes one value from the front of rest, and the ";" that ends it.
+std::string readValue(std::string_view& rest)
+{
+    const std::size_t start = rest.find_first_not_of(" \t\r\n");
+    const char quote = start == std::string_view::npos ? '\0' : rest[start];
+    if (quote != '"' && quote != '\'')
+        return std::string(trim(takePiece(rest)));
+    std::string value;
+    std::size_t i = start + 1;
+    for (; i < rest.size() && (rest[i] != quote || (i + 1 < rest.size() && rest[i + 1] == quote));
+         ++i) {
+        value += rest[i];
+        i += rest[i] == quote ? 1 : 0; // a doubled quote stands for one
     }
-    const auto semicolon = text.find(';', pos);
-    const auto end = semicolon == std::string_view::npos ? text.size() : semicolon;
-    std::string value(trim(text.substr(pos, end - pos)));
-    pos = semicolon == std::string_view::npos ? text.size() : semicolon + 1;
+    // Whatever follows the closing quote up to the ";" is not part of the value.
+    takePiece(rest, i);
     return value;
 }
 
@@ -62,19 +57,17 @@ ConnectionSettings parseConnectionText(std::string_view text)
 {
     ConnectionSettings settings;
     std::optional<std::string> provider;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const auto equals = text.find('=', pos);
-        const auto semicolon = text.find(';', pos);
-        if (equals == std::string_view::npos ||
-            (semicolon != std::string_view::npos && semicolon < equals)) {
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        const auto equals = rest.find('=');
+        if (equals == std::string_view::npos || rest.find(';') < equals) {
             // A piece without "=" names nothing; skip it.
-            pos = semicolon == std::string_view::npos ? text.size() : semicolon + 1;
+            takePiece(rest);
             continue;
         }
-        const std::string_view key = trim(text.substr(pos, equals - pos));
-        pos = equals + 1;
-        std::string value = readValue(text, pos);
+        const std::string_view key = trim(rest.substr(0, equals));
+        rest.remove_prefix(equals + 1);
+        std::string value = readValue(rest);
         if (equalsIgnoringAsciiCase(key, "Provider"))
             provider = std::string(trim(value));
         else if (equalsIgnoringAsciiCase(key, "Data Source"))

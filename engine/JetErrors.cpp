@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include <array>
+#include <iterator>
 
 namespace engine::jet {
 
@@ -19,137 +19,117 @@ struct Description
 constexpr std::int32_t Failure = ErrorNumber::ProviderFailure;
 
 // In the order of Text.
-constexpr std::array Descriptions{
-    Description{Text::FileNotFound, Failure,
-                QT_TRANSLATE_NOOP("Engine", "Could not find file '%1'.")},
-    Description{Text::UnrecognizedFormat, Failure,
-                QT_TRANSLATE_NOOP("Engine", "Unrecognized database format '%1'.")},
-    Description{Text::NoPermission, Failure,
-                QT_TRANSLATE_NOOP("Engine",
-                                  "The Microsoft Jet database engine cannot open the file '%1'. It "
-                                  "is already opened exclusively by another user, or you need "
-                                  "permission to view its data.")},
-    Description{Text::FileInUse, Failure,
-                QT_TRANSLATE_NOOP("Engine", "Could not use '%1'; file already in use.")},
-    Description{
-        Text::DiskFull, Failure,
-        QT_TRANSLATE_NOOP("Engine", "Not enough space on disk: the disk holding '%1' is full.")},
-    Description{Text::Damaged, Failure,
-                QT_TRANSLATE_NOOP("Engine", "The database '%1' needs to be repaired or isn't a "
-                                            "database file.")},
-    Description{Text::DiskError, Failure,
-                QT_TRANSLATE_NOOP("Engine", "Disk or network error writing '%1'.")},
-    Description{Text::WriteAheadLogMode, Failure,
-                QT_TRANSLATE_NOOP("Engine", "The database '%1' is in write-ahead-log mode, which "
-                                            "a Tandera database never uses; it was not opened.")},
-    Description{Text::SharedRootPage, Failure,
-                QT_TRANSLATE_NOOP("Engine",
-                                  "The database '%1' needs to be repaired: '%2' and '%3' are "
-                                  "stored in the same place, so writing one would overwrite the "
-                                  "other; it was not opened.")},
-    Description{Text::ReadOnlyFile, Failure,
-                QT_TRANSLATE_NOOP("Engine",
-                                  "The database '%1' cannot be written: the file is read-only for "
-                                  "this user. The update writes to it, so it was not opened.")},
-    Description{Text::ImmutableFile, Failure,
-                QT_TRANSLATE_NOOP("Engine",
-                                  "The database '%1' cannot be written: the file is marked "
-                                  "immutable or append-only. The update writes to it, so it was "
-                                  "not opened.")},
-    Description{Text::ReadOnlyFolder, Failure,
-                QT_TRANSLATE_NOOP("Engine",
-                                  "The database '%1' cannot be written: its folder is read-only "
-                                  "for this user, and the update keeps its journal there. It was "
-                                  "not opened.")},
-    Description{Text::ReadOnlyFileSystem, Failure,
-                QT_TRANSLATE_NOOP("Engine",
-                                  "The database '%1' cannot be written: the file system holding "
-                                  "it is read-only. The update writes to it, so it was not "
-                                  "opened.")},
-    Description{Text::PathTooLong, Failure,
-                QT_TRANSLATE_NOOP("Engine",
-                                  "The path of the database '%1' is too long: its absolute path "
-                                  "may hold at most %2 bytes (UTF-8). It was not opened.")},
-    Description{Text::InvalidPassword, ErrorNumber::InvalidPassword,
-                QT_TRANSLATE_NOOP("Engine", "Not a valid password.")},
-    Description{
-        Text::ProviderNotFound, ErrorNumber::ProviderNotFound,
-        QT_TRANSLATE_NOOP("Engine", "Provider cannot be found. It may not be properly installed.")},
-    Description{Text::DatabaseExists, Failure,
-                QT_TRANSLATE_NOOP("Engine", "Database '%1' already exists.")},
-    Description{Text::CannotCreate, Failure,
-                QT_TRANSLATE_NOOP("Engine", "Could not create database '%1': %2.")},
-    Description{Text::Trigger, Failure,
-                QT_TRANSLATE_NOOP("Engine", "The database '%1' holds the trigger '%2', which a "
-                                            "Tandera database never has; it was not opened.")},
-    Description{Text::View, Failure,
-                QT_TRANSLATE_NOOP("Engine", "The database '%1' holds the view '%2', which a "
-                                            "Tandera database never has; it was not opened.")},
-    Description{Text::VirtualTable, Failure,
-                QT_TRANSLATE_NOOP("Engine", "The database '%1' holds the virtual table '%2', "
-                                            "which a Tandera database never has; it was not "
-                                            "opened.")},
-    Description{Text::OtherSchemaObject, Failure,
-                QT_TRANSLATE_NOOP("Engine", "The database '%1' holds the schema object '%2', "
-                                            "which a Tandera database never has; it was not "
-                                            "opened.")},
-    Description{Text::UnrunnableRules, Failure,
-                QT_TRANSLATE_NOOP("Engine",
-                                  "The table '%2' of the database '%1' has an index, rule or "
-                                  "default that calls a function or a collation this program "
-                                  "does not run; the database was not opened.")},
-    Description{Text::SyntaxError, ErrorNumber::SyntaxError,
-                QT_TRANSLATE_NOOP("Engine", "Syntax error in the statement '%1'.")},
-    Description{Text::TableNotFound, ErrorNumber::TableNotFound,
-                QT_TRANSLATE_NOOP("Engine", "Cannot find the input table or query '%1'.")},
-    Description{Text::TableExists, ErrorNumber::SyntaxError,
-                QT_TRANSLATE_NOOP("Engine", "Table '%1' already exists.")},
-    Description{Text::FieldNotFound, Failure,
-                QT_TRANSLATE_NOOP("Engine", "Field '%1' does not exist in table '%2'.")},
-    Description{Text::ValueCountMismatch, ErrorNumber::SyntaxError,
-                QT_TRANSLATE_NOOP("Engine", "Number of query values and destination fields are "
-                                            "not the same.")},
-    Description{Text::FieldTooSmall, ErrorNumber::FieldTooSmall,
-                QT_TRANSLATE_NOOP("Engine",
-                                  "The field '%1' of table '%2' is too small to accept the amount "
-                                  "of data you attempted to add (at most %3 characters). Try "
-                                  "inserting or pasting less data.")},
-    Description{Text::TypeMismatch, ErrorNumber::TypeMismatch,
-                QT_TRANSLATE_NOOP("Engine", "Data type mismatch: the field '%1' of table '%2' "
-                                            "holds numbers, and the value given is text.")},
-    Description{Text::DuplicateKey, Failure,
-                QT_TRANSLATE_NOOP("Engine",
-                                  "Table '%1': The changes you requested to the table were not "
-                                  "successful because they would create duplicate values in the "
-                                  "index, primary key, or relationship. Change the data in the "
-                                  "field or fields that contain duplicate data, remove the index, "
-                                  "or redefine the index to permit duplicate entries and try "
-                                  "again.")},
-    Description{Text::RequiredField, Failure,
-                QT_TRANSLATE_NOOP("Engine",
-                                  "The field '%1' cannot contain a Null value because the "
-                                  "Required property for this field is set to True. Enter a "
-                                  "value in this field.")},
-    Description{Text::RuleViolated, Failure,
-                QT_TRANSLATE_NOOP("Engine", "One or more values are prohibited by a rule of "
-                                            "table '%1' (%2).")},
-    Description{Text::EngineFailure, Failure,
-                QT_TRANSLATE_NOOP("Engine", "Database engine failure: %1.")},
-    Description{Text::EngineFailureOnTable, Failure,
-                QT_TRANSLATE_NOOP("Engine", "Database engine failure on table '%1': %2.")},
-    Description{Text::NoTransaction, ErrorNumber::NoTransaction,
-                QT_TRANSLATE_NOOP("Engine", "No transaction is active.")},
-    Description{Text::TransactionExists, ErrorNumber::TransactionExists,
-                QT_TRANSLATE_NOOP("Engine", "Only one transaction can be active on this "
-                                            "connection.")},
+constexpr Description Descriptions[] = {
+    {Text::FileNotFound, Failure, QT_TRANSLATE_NOOP("Engine", "Could not find file '%1'.")},
+    {Text::UnrecognizedFormat, Failure,
+     QT_TRANSLATE_NOOP("Engine", "Unrecognized database format '%1'.")},
+    {Text::NoPermission, Failure,
+     QT_TRANSLATE_NOOP(
+         "Engine", "The Microsoft Jet database engine cannot open the file '%1'. It is already "
+                   "opened exclusively by another user, or you need permission to view its data.")},
+    {Text::FileInUse, Failure,
+     QT_TRANSLATE_NOOP("Engine", "Could not use '%1'; file already in use.")},
+    {Text::DiskFull, Failure,
+     QT_TRANSLATE_NOOP("Engine", "Not enough space on disk: the disk holding '%1' is full.")},
+    {Text::Damaged, Failure,
+     QT_TRANSLATE_NOOP("Engine",
+                       "The database '%1' needs to be repaired or isn't a database file.")},
+    {Text::DiskError, Failure, QT_TRANSLATE_NOOP("Engine", "Disk or network error writing '%1'.")},
+    {Text::WriteAheadLogMode, Failure,
+     QT_TRANSLATE_NOOP("Engine", "The database '%1' is in write-ahead-log mode, which a Tandera "
+                                 "database never uses; it was not opened.")},
+    {Text::SharedRootPage, Failure,
+     QT_TRANSLATE_NOOP("Engine",
+                       "The database '%1' needs to be repaired: '%2' and '%3' are stored in the "
+                       "same place, so writing one would overwrite the other; it was not opened.")},
+    {Text::ReadOnlyFile, Failure,
+     QT_TRANSLATE_NOOP("Engine", "The database '%1' cannot be written: the file is read-only for "
+                                 "this user. The update writes to it, so it was not opened.")},
+    {Text::ImmutableFile, Failure,
+     QT_TRANSLATE_NOOP("Engine",
+                       "The database '%1' cannot be written: the file is marked immutable or "
+                       "append-only. The update writes to it, so it was not opened.")},
+    {Text::ReadOnlyFolder, Failure,
+     QT_TRANSLATE_NOOP("Engine",
+                       "The database '%1' cannot be written: its folder is read-only for this "
+                       "user, and the update keeps its journal there. It was not opened.")},
+    {Text::ReadOnlyFileSystem, Failure,
+     QT_TRANSLATE_NOOP("Engine", "The database '%1' cannot be written: the file system holding it "
+                                 "is read-only. The update writes to it, so it was not opened.")},
+    {Text::PathTooLong, Failure,
+     QT_TRANSLATE_NOOP("Engine", "The path of the database '%1' is too long: its absolute path may "
+                                 "hold at most %2 bytes (UTF-8). It was not opened.")},
+    {Text::InvalidPassword, ErrorNumber::InvalidPassword,
+     QT_TRANSLATE_NOOP("Engine", "Not a valid password.")},
+    {Text::ProviderNotFound, ErrorNumber::ProviderNotFound,
+     QT_TRANSLATE_NOOP("Engine", "Provider cannot be found. It may not be properly installed.")},
+    {Text::DatabaseExists, Failure, QT_TRANSLATE_NOOP("Engine", "Database '%1' already exists.")},
+    {Text::CannotCreate, Failure,
+     QT_TRANSLATE_NOOP("Engine", "Could not create database '%1': %2.")},
+    {Text::Trigger, Failure,
+     QT_TRANSLATE_NOOP("Engine", "The database '%1' holds the trigger '%2', which a Tandera "
+                                 "database never has; it was not opened.")},
+    {Text::View, Failure,
+     QT_TRANSLATE_NOOP("Engine", "The database '%1' holds the view '%2', which a Tandera database "
+                                 "never has; it was not opened.")},
+    {Text::VirtualTable, Failure,
+     QT_TRANSLATE_NOOP("Engine", "The database '%1' holds the virtual table '%2', which a Tandera "
+                                 "database never has; it was not opened.")},
+    {Text::OtherSchemaObject, Failure,
+     QT_TRANSLATE_NOOP("Engine", "The database '%1' holds the schema object '%2', which a Tandera "
+                                 "database never has; it was not opened.")},
+    {Text::UnrunnableRules, Failure,
+     QT_TRANSLATE_NOOP(
+         "Engine",
+         "The table '%2' of the database '%1' has an index, rule or default that calls a function "
+         "or a collation this program does not run; the database was not opened.")},
+    {Text::SyntaxError, ErrorNumber::SyntaxError,
+     QT_TRANSLATE_NOOP("Engine", "Syntax error in the statement '%1'.")},
+    {Text::TableNotFound, ErrorNumber::TableNotFound,
+     QT_TRANSLATE_NOOP("Engine", "Cannot find the input table or query '%1'.")},
+    {Text::TableExists, ErrorNumber::SyntaxError,
+     QT_TRANSLATE_NOOP("Engine", "Table '%1' already exists.")},
+    {Text::FieldNotFound, Failure,
+     QT_TRANSLATE_NOOP("Engine", "Field '%1' does not exist in table '%2'.")},
+    {Text::ValueCountMismatch, ErrorNumber::SyntaxError,
+     QT_TRANSLATE_NOOP("Engine",
+                       "Number of query values and destination fields are not the same.")},
+    {Text::FieldTooSmall, ErrorNumber::FieldTooSmall,
+     QT_TRANSLATE_NOOP(
+         "Engine",
+         "The field '%1' of table '%2' is too small to accept the amount of data you attempted to "
+         "add (at most %3 characters). Try inserting or pasting less data.")},
+    {Text::TypeMismatch, ErrorNumber::TypeMismatch,
+     QT_TRANSLATE_NOOP("Engine", "Data type mismatch: the field '%1' of table '%2' holds numbers, "
+                                 "and the value given is text.")},
+    {Text::DuplicateKey, Failure,
+     QT_TRANSLATE_NOOP(
+         "Engine", "Table '%1': The changes you requested to the table were not successful because "
+                   "they would create duplicate values in the index, primary key, or relationship. "
+                   "Change the data in the field or fields that contain duplicate data, remove the "
+                   "index, or redefine the index to permit duplicate entries and try again.")},
+    {Text::RequiredField, Failure,
+     QT_TRANSLATE_NOOP("Engine",
+                       "The field '%1' cannot contain a Null value because the Required property "
+                       "for this field is set to True. Enter a value in this field.")},
+    {Text::RuleViolated, Failure,
+     QT_TRANSLATE_NOOP("Engine",
+                       "One or more values are prohibited by a rule of table '%1' (%2).")},
+    {Text::EngineFailure, Failure, QT_TRANSLATE_NOOP("Engine", "Database engine failure: %1.")},
+    {Text::EngineFailureOnTable, Failure,
+     QT_TRANSLATE_NOOP("Engine", "Database engine failure on table '%1': %2.")},
+    {Text::NoTransaction, ErrorNumber::NoTransaction,
+     QT_TRANSLATE_NOOP("Engine", "No transaction is active.")},
+    {Text::TransactionExists, ErrorNumber::TransactionExists,
+     QT_TRANSLATE_NOOP("Engine", "Only one transaction can be active on this connection.")},
 };
 
 static_assert([] {
-    for (std::size_t i = 0; i < Descriptions.size(); ++i) {
+    for (std::size_t i = 0; i < std::size(Descriptions); ++i) {
         if (Descriptions[i].text != static_cast<Text>(i))
             return false;
     }
-    return Descriptions.back().text == Text::TransactionExists;
+    return std::size(Descriptions) == static_cast<std::size_t>(Text::TransactionExists) + 1;
 }());
 
 } // namespace

@@ -3,33 +3,21 @@
 #include "engine/AsciiCase.h"
 #include "engine/JetErrors.h"
 
-#include <array>
-
 namespace engine {
 
 namespace {
 
-// What each byte can be, looked up once per character on the per-line path.
-enum : unsigned char
+bool isBlank(char c)
 {
-    Blank = 1,
-    NameChar = 2, // bare names may hold letters of any script: every byte of UTF-8 counts
-};
-constexpr std::array<unsigned char, 256> CharClasses = [] {
-    std::array<unsigned char, 256> classes{};
-    for (const unsigned char c : {' ', '\t', '\r', '\n'})
-        classes[c] = Blank;
-    for (unsigned c = 0; c < 256; ++c) {
-        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-            c == '_' || c >= 0x80)
-            classes[c] = NameChar;
-    }
-    return classes;
-}();
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
-bool is(char c, unsigned char charClass)
+// Bare names may hold letters of any script: every byte of UTF-8 counts.
+bool isNameChar(char c)
 {
-    return (CharClasses[static_cast<unsigned char>(c)] & charClass) != 0;
+    const char lower = static_cast<char>(c | 0x20);
+    return (lower >= 'a' && lower <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+           static_cast<unsigned char>(c) >= 0x80;
 }
 
 // Walks the text token by token; any step that does not find what it wants reports false, and
@@ -37,57 +25,51 @@ bool is(char c, unsigned char charClass)
 class Cursor
 {
 public:
-    explicit Cursor(std::string_view text) : m_text(text) {}
+    explicit Cursor(std::string_view text) : m_rest(text) {}
 
-    // The first character after the blanks, in lower case; 0 at the end.
-    char firstLetter()
+    // The first character after the blanks; 0 at the end.
+    char next()
     {
-        skipBlanks();
-        return m_pos < m_text.size() ? toAsciiLower(m_text[m_pos]) : '\0';
+        while (!m_rest.empty() && isBlank(m_rest.front()))
+            m_rest.remove_prefix(1);
+        return m_rest.empty() ? '\0' : m_rest.front();
+    }
+
+    bool symbol(char c)
+    {
+        if (next() != c || m_rest.empty())
+            return false;
+        m_rest.remove_prefix(1);
+        return true;
     }
 
     // A keyword, given in lower case, in any letter case in the text; a name character may not
     // continue it.
     bool keyword(std::string_view word)
     {
-        skipBlanks();
-        if (m_text.size() - m_pos < word.size())
+        next();
+        if (m_rest.size() < word.size() ||
+            (m_rest.size() > word.size() && isNameChar(m_rest[word.size()])))
             return false;
         for (std::size_t i = 0; i < word.size(); ++i) {
             // Setting bit 5 lowers A-Z and turns no other byte into a-z.
-            if ((m_text[m_pos + i] | 0x20) != word[i])
+            if ((m_rest[i] | 0x20) != word[i])
                 return false;
         }
-        if (m_pos + word.size() < m_text.size() && is(m_text[m_pos + word.size()], NameChar))
-            return false;
-        m_pos += word.size();
-        return true;
-    }
-
-    bool symbol(char c)
-    {
-        skipBlanks();
-        if (m_pos == m_text.size() || m_text[m_pos] != c)
-            return false;
-        ++m_pos;
+        m_rest.remove_prefix(word.size());
         return true;
     }
 
     bool name(std::string_view& out)
     {
-        skipBlanks();
-        if (m_pos < m_text.size() && m_text[m_pos] == '[') {
-            const auto close = m_text.find(']', m_pos + 1);
-            if (close == std::string_view::npos || close == m_pos + 1)
-                return false;
-            out = m_text.substr(m_pos + 1, close - m_pos - 1);
-            m_pos = close + 1;
-            return true;
-        }
-        const std::size_t start = m_pos;
-        while (m_pos < m_text.size() && is(m_text[m_pos], NameChar))
-            ++m_pos;
-        out = m_text.substr(start, m_pos - start);
+        const bool bracketed = symbol('[');
+        std::size_t end = bracketed ? m_rest.find(']') : 0;
+        if (end == std::string_view::npos)
+            return false;
+        while (!bracketed && end < m_rest.size() && isNameChar(m_rest[end]))
+            ++end;
+        out = m_rest.substr(0, end);
+        m_rest.remove_prefix(end + (bracketed ? 1 : 0));
         return !out.empty();
     }
 
@@ -95,60 +77,35 @@ public:
     {
         if (!symbol('\''))
             return false;
-        const std::size_t start = m_pos;
-        for (;;) {
-            const auto quote = m_text.find('\'', m_pos);
-            if (quote == std::string_view::npos)
-                return false;
-            m_pos = quote + 1;
-            if (m_pos < m_text.size() && m_text[m_pos] == '\'') {
-                ++m_pos;
-                continue;
-            }
-            out = m_text.substr(start, quote - start);
+        for (auto quote = m_rest.find('\''); quote != std::string_view::npos;
+             quote = m_rest.find('\'', quote + 2)) {
+            if (quote + 1 < m_rest.size() && m_rest[quote + 1] == '\'')
+                continue; // a doubled apostrophe
+            out = m_rest.substr(0, quote);
+            m_rest.remove_prefix(quote + 1);
             return true;
         }
+        return false;
     }
 
     // One optional ";", then nothing but blanks.
     bool end()
     {
         symbol(';');
-        skipBlanks();
-        return m_pos == m_text.size();
+        next();
+        return m_rest.empty();
     }
 
 private:
-    void skipBlanks()
-    {
-        while (m_pos < m_text.size() && is(m_text[m_pos], Blank))
-            ++m_pos;
-    }
-
-    std::string_view m_text;
-    std::size_t m_pos = 0;
+    std::string_view m_rest;
 };
-
-bool readInsertValues(Cursor& cursor, std::vector<std::string_view>& values)
-{
-    values.clear();
-    if (!cursor.keyword("values") || !cursor.symbol('('))
-        return false;
-    do {
-        std::string_view value;
-        if (!cursor.literal(value))
-            return false;
-        values.push_back(value);
-    } while (cursor.symbol(','));
-    return cursor.symbol(')');
-}
 
 bool read(std::string_view sql, ReadStatement& out)
 {
     Cursor cursor(sql);
     // The first letter picks the one shape worth trying: the insert, once per data line, then
     // never pays for the others' keywords.
-    switch (cursor.firstLetter()) {
+    switch (toAsciiLower(cursor.next())) {
     case 'd':
         out.kind = ReadStatement::Kind::Delete;
         return cursor.keyword("delete") && cursor.keyword("from") && cursor.name(out.table) &&
@@ -160,15 +117,22 @@ bool read(std::string_view sql, ReadStatement& out)
             return false;
         // COLUMN is optional, and a column may itself be called Column.
         Cursor withoutWord = cursor;
-        if (cursor.keyword("column") && cursor.name(out.column) && cursor.keyword("memo") &&
-            cursor.end())
-            return true;
-        return withoutWord.name(out.column) && withoutWord.keyword("memo") && withoutWord.end();
+        const auto toMemo = [&out](Cursor& rest) {
+            return rest.name(out.column) && rest.keyword("memo") && rest.end();
+        };
+        return (cursor.keyword("column") && toMemo(cursor)) || toMemo(withoutWord);
     }
     case 'i':
         out.kind = ReadStatement::Kind::Insert;
-        return cursor.keyword("insert") && cursor.keyword("into") && cursor.name(out.table) &&
-               readInsertValues(cursor, out.values) && cursor.end();
+        out.values.clear();
+        if (!cursor.keyword("insert") || !cursor.keyword("into") || !cursor.name(out.table) ||
+            !cursor.keyword("values") || !cursor.symbol('('))
+            return false;
+        do {
+            if (!cursor.literal(out.values.emplace_back()))
+                return false;
+        } while (cursor.symbol(','));
+        return cursor.symbol(')') && cursor.end();
     default:
         return false;
     }

@@ -10,27 +10,18 @@ TableInfo* TableCatalog::find(std::string_view name)
     // Every insert of a reload names its table the same way: no comparison in any case then.
     if (m_last && name == m_lastName)
         return m_last;
-    for (const auto& table : m_tables) {
-        if (equalsIgnoringAsciiCase(table->definition.name, name))
-            return remember(name, table.get());
+    m_last = nullptr;
+    for (TableInfo& table : m_tables) {
+        if (equalsIgnoringAsciiCase(table.definition.name, name))
+            m_last = &table;
     }
-    if (equalsIgnoringAsciiCase(name, format::PasswordTable))
-        return nullptr;
-    auto loaded = load(name);
-    if (!loaded)
-        return nullptr;
-    m_tables.push_back(std::move(loaded));
-    return remember(name, m_tables.back().get());
+    if (!m_last && !equalsIgnoringAsciiCase(name, format::PasswordTable))
+        m_last = load(name);
+    m_lastName.assign(m_last ? name : std::string_view());
+    return m_last;
 }
 
-TableInfo* TableCatalog::remember(std::string_view name, TableInfo* table)
-{
-    m_lastName.assign(name);
-    m_last = table;
-    return table;
-}
-
-std::unique_ptr<TableInfo> TableCatalog::load(std::string_view name)
+TableInfo* TableCatalog::load(std::string_view name)
 {
     if (!m_lookup.valid()) {
         m_lookup = Statement(m_db, "SELECT name FROM sqlite_schema WHERE type = 'table' AND "
@@ -38,26 +29,22 @@ std::unique_ptr<TableInfo> TableCatalog::load(std::string_view name)
                                    "ESCAPE '\\'");
     }
     m_lookup.bindText(1, name);
-    std::optional<std::string> stored;
-    if (m_lookup.step())
-        stored = m_lookup.columnText(0);
+    const std::optional<std::string> stored =
+        m_lookup.step() ? m_lookup.columnText(0) : std::nullopt;
     m_lookup.reset();
     if (!stored)
         return nullptr;
 
-    auto table = std::make_unique<TableInfo>();
-    table->definition.name = *stored;
+    TableDefinition definition{*stored, {}};
     Statement columns(m_db, "SELECT name, type, \"notnull\", pk FROM pragma_table_info(?1)");
     columns.bindText(1, *stored);
     while (columns.step()) {
-        Column column;
-        column.name = columns.columnText(0).value_or(std::string());
-        column.type = fromSqliteDeclaration(columns.columnText(1).value_or(std::string()));
-        column.notNull = columns.columnInt64(2) != 0;
-        column.keyPosition = static_cast<int>(columns.columnInt64(3));
-        table->definition.columns.push_back(std::move(column));
+        definition.columns.push_back({columns.columnText(0).value_or(std::string()),
+                                      fromSqliteDeclaration(columns.columnText(1).value_or("")),
+                                      columns.columnInt64(2) != 0,
+                                      static_cast<int>(columns.columnInt64(3))});
     }
-    return table;
+    return &m_tables.emplace_back(TableInfo{std::move(definition), Statement()});
 }
 
 } // namespace engine

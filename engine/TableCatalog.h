@@ -3,10 +3,9 @@
 #include "engine/Sqlite.h"
 #include "engine/TableDefinition.h"
 
-#include <memory>
+#include <deque>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace engine {
 
@@ -36,13 +35,12 @@ public:
     }
 
 private:
-    std::unique_ptr<TableInfo> load(std::string_view name);
-    TableInfo* remember(std::string_view name, TableInfo* table);
+    TableInfo* load(std::string_view name);
 
     sqlite3* m_db;
     Statement m_lookup;
-    std::vector<std::unique_ptr<TableInfo>> m_tables;
-    std::string m_lastName; // as the last find spelled it
+    std::deque<TableInfo> m_tables; // a deque, so that a table stays where it is as others come
+    std::string m_lastName;         // as the last find spelled it
     TableInfo* m_last = nullptr;
 };
 
