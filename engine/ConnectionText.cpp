@@ -76,7 +76,7 @@ ConnectionSettings parseConnectionText(std::string_view text)
             settings.password = std::move(value);
     }
     if (!provider || !equalsIgnoringAsciiCase(*provider, "Microsoft.Jet.OLEDB.4.0"))
-        throw jet::error(jet::Text::ProviderNotFound);
+        throw jet::error(jet::ProviderNotFound);
     return settings;
 }
 

@@ -41,17 +41,17 @@ void CreateDatabase(const std::string& path, const std::string& password)
     const QString name = QString::fromStdString(path);
     if (path.empty())
         throw jet::error(
-            jet::Text::CannotCreate,
+            jet::CannotCreate,
             {path, QCoreApplication::translate("Engine", "no file name").toStdString()});
     if (QFileInfo(name).exists() || QFileInfo(name).isSymLink())
-        throw jet::error(jet::Text::DatabaseExists, {path});
+        throw jet::error(jet::DatabaseExists, {path});
 
     // NewOnly makes the file atomically, so a file appearing meanwhile is never overwritten.
     QFile file(name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         if (QFileInfo::exists(name))
-            throw jet::error(jet::Text::DatabaseExists, {path});
-        throw jet::error(jet::Text::CannotCreate, {path, file.errorString().toStdString()});
+            throw jet::error(jet::DatabaseExists, {path});
+        throw jet::error(jet::CannotCreate, {path, file.errorString().toStdString()});
     }
     file.close();
     // Unless the making succeeds, the file being made goes.
@@ -73,7 +73,7 @@ void CreateDatabase(const std::string& path, const std::string& password)
             throwSqliteError(db.get(), sqlite3_errcode(db.get()));
         db.release();
     } catch (const SqliteError& error) {
-        throw jet::error(jet::Text::CannotCreate, {path, error.what()});
+        throw jet::error(jet::CannotCreate, {path, error.what()});
     }
     cleanup.dismiss();
 }

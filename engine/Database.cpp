@@ -1,6 +1,5 @@
 #include "engine/Database.h"
 
-#include "engine/AsciiCase.h"
 #include "engine/ConnectionSetup.h"
 #include "engine/ConnectionText.h"
 #include "engine/DatabaseFormat.h"
@@ -28,19 +27,19 @@ PasswordHash readPasswordHash(sqlite3* db, const std::string& path)
         Statement read(db,
                        std::string("SELECT salt, iterations, hash FROM ") + format::PasswordTable);
         if (!read.step())
-            throw jet::error(jet::Text::UnrecognizedFormat, {path});
+            throw jet::error(jet::UnrecognizedFormat, {path});
         PasswordHash stored;
         stored.salt = read.columnBlob(0);
         const std::int64_t iterations = read.columnInt64(1);
         stored.hash = read.columnBlob(2);
         if (iterations < 1 || iterations > PasswordHash::Iterations)
-            throw jet::error(jet::Text::UnrecognizedFormat, {path});
+            throw jet::error(jet::UnrecognizedFormat, {path});
         stored.iterations = static_cast<int>(iterations);
         return stored;
     } catch (const SqliteError& error) {
         // SQLITE_ERROR here means the schema lacks our table: not one of our databases.
         if (error.primaryCode() == SQLITE_ERROR)
-            throw jet::error(jet::Text::UnrecognizedFormat, {path});
+            throw jet::error(jet::UnrecognizedFormat, {path});
         throw jet::fromSqlite(error, path, {});
     }
 }
@@ -69,7 +68,7 @@ void bindValue(Statement& insert, const TableDefinition& table, std::size_t i,
 {
     const Column& column = table.columns[i];
     if (column.type.kind == ColumnType::Kind::Number)
-        throw jet::error(jet::Text::TypeMismatch, {column.name, table.name});
+        throw jet::error(jet::TypeMismatch, {column.name, table.name});
     std::string_view text = literal;
     if (literal.find('\'') != std::string_view::npos) {
         decodeLiteral(literal, decoded);
@@ -79,7 +78,7 @@ void bindValue(Statement& insert, const TableDefinition& table, std::size_t i,
     const auto size = static_cast<std::size_t>(column.type.size);
     if (column.type.kind == ColumnType::Kind::Text && text.size() > size &&
         countCharacters(text) > size)
-        throw jet::error(jet::Text::FieldTooSmall,
+        throw jet::error(jet::FieldTooSmall,
                          {column.name, table.name, std::to_string(column.type.size)});
     insert.bindTextView(static_cast<int>(i) + 1, text);
 }
@@ -94,33 +93,21 @@ struct Database::Impl
     {
     }
 
-    // Runs sql, which returns no rows, raising its failure as the Jet error on table.
-    void run(const char* sql, std::string_view table = {})
-    {
-        try {
-            execSql(db.get(), sql);
-        } catch (const SqliteError& error) {
-            throw jet::fromSqlite(error, path, table);
-        }
-    }
-
     // The table named name, or the "Cannot find the input table or query" error.
     TableInfo& requireTable(std::string_view name)
     {
-        TableInfo* table = nullptr;
-        try {
-            table = catalog.find(name);
-        } catch (const SqliteError& error) {
-            throw jet::fromSqlite(error, path, name);
-        }
+        TableInfo* table = catalog.find(name);
         if (!table)
-            throw jet::error(jet::Text::TableNotFound, {name});
+            throw jet::error(jet::TableNotFound, {name});
+        tableName = table->definition.name;
         return *table;
     }
 
     std::int64_t runInsert();
     std::int64_t runDelete();
     std::int64_t runAlterToMemo();
+    // Ends the transaction with sql, COMMIT or ROLLBACK.
+    void endTransaction(std::string_view sql);
 
     SqliteHandle db; // first, so it outlives every statement below
     std::string path;
@@ -131,6 +118,7 @@ struct Database::Impl
     // they have grown to the widest row.
     ReadStatement statement;
     std::vector<std::string> decoded;
+    std::string tableName; // the statement's table as the schema spells it, once found
 };
 
 std::int64_t Database::Impl::runInsert()
@@ -138,27 +126,21 @@ std::int64_t Database::Impl::runInsert()
     TableInfo& table = requireTable(statement.table);
     const TableDefinition& definition = table.definition;
     if (statement.values.size() != definition.columns.size())
-        throw jet::error(jet::Text::ValueCountMismatch);
+        throw jet::error(jet::ValueCountMismatch);
     if (decoded.size() < statement.values.size())
         decoded.resize(statement.values.size());
-    try {
-        if (!table.insert.valid())
-            table.insert =
-                Statement(db.get(), insertSql(definition.name, definition.columns.size()));
-        const auto reset = qScopeGuard([&table] { table.insert.reset(); });
-        for (std::size_t i = 0; i < statement.values.size(); ++i)
-            bindValue(table.insert, definition, i, statement.values[i], decoded[i]);
-        table.insert.step();
-        return sqlite3_changes64(db.get());
-    } catch (const SqliteError& error) {
-        throw jet::fromSqlite(error, path, definition.name);
-    }
+    if (!table.insert.valid())
+        table.insert = Statement(db.get(), insertSql(definition.name, definition.columns.size()));
+    const auto reset = qScopeGuard([&table] { table.insert.reset(); });
+    for (std::size_t i = 0; i < statement.values.size(); ++i)
+        bindValue(table.insert, definition, i, statement.values[i], decoded[i]);
+    table.insert.step();
+    return sqlite3_changes64(db.get());
 }
 
 std::int64_t Database::Impl::runDelete()
 {
-    const std::string table = requireTable(statement.table).definition.name;
-    run(deleteSql(table).c_str(), table);
+    execSql(db.get(), deleteSql(requireTable(statement.table).definition.name).c_str());
     return sqlite3_changes64(db.get());
 }
 
@@ -168,19 +150,35 @@ std::int64_t Database::Impl::runAlterToMemo()
 {
     const TableDefinition definition = requireTable(statement.table).definition;
     const auto index = definition.findColumn(statement.column);
-    if (!index)
-        throw jet::error(jet::Text::FieldNotFound, {statement.column, definition.name});
-    if (definition.columns[*index].type.kind == ColumnType::Kind::Memo)
+    if (index && definition.columns[*index].type.kind == ColumnType::Kind::Memo)
         return 0;
     // The table's prepared insert goes with its old shape, whatever happens below.
     catalog.invalidate();
-    try {
-        if (!makeMemo(db.get(), definition.name, definition.columns[*index].name))
-            throw jet::error(jet::Text::FieldNotFound, {statement.column, definition.name});
-    } catch (const SqliteError& error) {
-        throw jet::fromSqlite(error, path, definition.name);
-    }
+    if (!index || !makeMemo(db.get(), definition.name, definition.columns[*index].name))
+        throw jet::error(jet::FieldNotFound, {statement.column, definition.name});
     return 0;
+}
+
+void Database::Impl::endTransaction(std::string_view sql)
+{
+    if (!inTransaction || sqlite3_get_autocommit(db.get())) {
+        inTransaction = false;
+        throw jet::error(jet::NoTransaction);
+    }
+    const bool commit = sql == "COMMIT";
+    // Table shapes go back on a rollback. A failed commit leaves the transaction to the caller's
+    // rollback.
+    catalog.invalidate();
+    inTransaction = commit;
+    if (commit)
+        commitMayHaveLanded = false;
+    try {
+        execSql(db.get(), std::string(sql).c_str());
+    } catch (const SqliteError& error) {
+        commitMayHaveLanded = commit && failedCommitMayHaveLanded(db.get());
+        throw jet::fromSqlite(error, path, {});
+    }
+    inTransaction = false;
 }
 
 Database::Database(std::unique_ptr<Impl> impl) : m_impl(std::move(impl)) {}
@@ -209,37 +207,37 @@ Database Database::open(const std::string& path, const std::string& password,
         if (rc != SQLITE_OK)
             throw SqliteError(rc, sqlite3_errstr(rc));
         hardenConnection(raw);
-    } catch (const SqliteError& error) {
-        throw jet::fromSqlite(error, path, {});
-    }
-    sqlite3_busy_timeout(raw, static_cast<int>(busyWait.count()));
-
-    if (!readPasswordHash(raw, path).matches(password))
-        throw jet::error(jet::Text::InvalidPassword);
-
-    try {
+        sqlite3_busy_timeout(raw, static_cast<int>(busyWait.count()));
+        if (!readPasswordHash(raw, path).matches(password))
+            throw jet::error(jet::InvalidPassword);
         applyWriteSettings(raw);
+        // Before anything is written: a damaged or foreign file is refused as it stands.
+        checkDatabaseContents(raw, path, checkedTables);
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, path, {});
     }
-    // Before anything is written: a damaged or foreign file is refused as it stands.
-    checkDatabaseContents(raw, path, checkedTables);
     return Database(std::move(impl));
 }
 
 std::int64_t Database::execute(std::string_view sql)
 {
+    Impl& d = *m_impl;
     // Outside a transaction another connection may change a table between two statements.
-    if (!m_impl->inTransaction)
-        m_impl->catalog.invalidate();
-    readStatement(sql, m_impl->statement);
-    switch (m_impl->statement.kind) {
-    case ReadStatement::Kind::Insert:
-        return m_impl->runInsert();
-    case ReadStatement::Kind::Delete:
-        return m_impl->runDelete();
-    case ReadStatement::Kind::AlterToMemo:
-        return m_impl->runAlterToMemo();
+    if (!d.inTransaction)
+        d.catalog.invalidate();
+    readStatement(sql, d.statement);
+    d.tableName = d.statement.table;
+    try {
+        switch (d.statement.kind) {
+        case ReadStatement::Kind::Insert:
+            return d.runInsert();
+        case ReadStatement::Kind::Delete:
+            return d.runDelete();
+        case ReadStatement::Kind::AlterToMemo:
+            return d.runAlterToMemo();
+        }
+    } catch (const SqliteError& error) {
+        throw jet::fromSqlite(error, d.path, d.tableName);
     }
     return 0;
 }
@@ -248,57 +246,38 @@ void Database::createTable(const TableDefinition& definition)
 {
     m_impl->catalog.invalidate();
     try {
-        if (equalsIgnoringAsciiCase(definition.name, format::PasswordTable) ||
-            m_impl->catalog.find(definition.name))
-            throw jet::error(jet::Text::TableExists, {definition.name});
+        execSql(m_impl->db.get(), createTableSql(definition, definition.name).c_str());
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, m_impl->path, definition.name);
     }
-    m_impl->run(createTableSql(definition, definition.name).c_str(), definition.name);
-    m_impl->catalog.invalidate();
 }
 
 void Database::beginTransaction()
 {
     if (inTransaction())
-        throw jet::error(jet::Text::TransactionExists);
+        throw jet::error(jet::TransactionExists);
     // Nothing looked up before may still hold once the file is ours again.
     m_impl->catalog.invalidate();
-    // EXCLUSIVE waits, for the busy time at most, until readers have let go too: a reload then
-    // has the file to itself before its first delete, or fails here as "in use". With a reader
-    // still on, every insert ran and the commit failed after the wait, the page cache growing
-    // past its cap meanwhile since nothing could be spilled.
-    m_impl->run("BEGIN EXCLUSIVE");
+    try {
+        // EXCLUSIVE waits, for the busy time at most, until readers have let go too: a reload
+        // then has the file to itself before its first delete, or fails here as "in use". With
+        // a reader still on, every insert ran and the commit failed after the wait, the page
+        // cache growing past its cap meanwhile since nothing could be spilled.
+        execSql(m_impl->db.get(), "BEGIN EXCLUSIVE");
+    } catch (const SqliteError& error) {
+        throw jet::fromSqlite(error, m_impl->path, {});
+    }
     m_impl->inTransaction = true;
 }
 
 void Database::commitTransaction()
 {
-    if (!inTransaction()) {
-        m_impl->inTransaction = false;
-        throw jet::error(jet::Text::NoTransaction);
-    }
-    sqlite3* db = m_impl->db.get();
-    m_impl->commitMayHaveLanded = false;
-    try {
-        execSql(db, "COMMIT");
-    } catch (const SqliteError& error) {
-        m_impl->commitMayHaveLanded = failedCommitMayHaveLanded(db);
-        throw jet::fromSqlite(error, m_impl->path, {});
-    }
-    m_impl->inTransaction = false;
+    m_impl->endTransaction("COMMIT");
 }
 
 void Database::rollbackTransaction()
 {
-    if (!inTransaction()) {
-        m_impl->inTransaction = false;
-        throw jet::error(jet::Text::NoTransaction);
-    }
-    // Table shapes go back too.
-    m_impl->catalog.invalidate();
-    m_impl->inTransaction = false;
-    m_impl->run("ROLLBACK");
+    m_impl->endTransaction("ROLLBACK");
 }
 
 bool Database::commitMayHaveLanded() const

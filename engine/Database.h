@@ -48,8 +48,8 @@ public:
     // nothing. The password table is a table that does not exist.
     std::int64_t execute(std::string_view sql);
 
-    // Makes the table definition describes (for tools and tests); raises "already exists" when
-    // a table of that name, in any letter case, is there.
+    // Makes the table definition describes (for tools and tests); raises an Error when a table
+    // of that name, in any letter case, is there, the password table included.
     void createTable(const TableDefinition& definition);
 
     // One transaction at a time: a begin inside one raises its own error, and commit or rollback
@@ -63,7 +63,8 @@ public:
     void rollbackTransaction();
     bool inTransaction() const;
     // After commitTransaction raised: whether the changes may be in the file all the same, as
-    // against certainly undone (see failedCommitMayHaveLanded in Database.cpp). False until a commit fails.
+    // against certainly undone (see failedCommitMayHaveLanded in Database.cpp). False until a
+    // commit fails.
     bool commitMayHaveLanded() const;
 
     const std::string& path() const;

@@ -40,9 +40,9 @@ std::optional<jet::Text> writeRefusal(const QFileInfo& info)
 {
 #ifdef _WIN32
     if (!info.isWritable())
-        return jet::Text::ReadOnlyFile;
+        return jet::ReadOnlyFile;
     if (!QFileInfo(info.absolutePath()).isWritable())
-        return jet::Text::ReadOnlyFolder;
+        return jet::ReadOnlyFolder;
     return std::nullopt;
 #else
     // access() tells the reasons apart: EROFS for a read-only file system, EPERM for an
@@ -52,11 +52,11 @@ std::optional<jet::Text> writeRefusal(const QFileInfo& info)
     };
     if (!writable(info.absoluteFilePath())) {
         if (errno == EROFS)
-            return jet::Text::ReadOnlyFileSystem;
-        return errno == EPERM ? jet::Text::ImmutableFile : jet::Text::ReadOnlyFile;
+            return jet::ReadOnlyFileSystem;
+        return errno == EPERM ? jet::ImmutableFile : jet::ReadOnlyFile;
     }
     if (!writable(info.absolutePath()))
-        return errno == EROFS ? jet::Text::ReadOnlyFileSystem : jet::Text::ReadOnlyFolder;
+        return errno == EROFS ? jet::ReadOnlyFileSystem : jet::ReadOnlyFolder;
     return std::nullopt;
 #endif
 }
@@ -76,22 +76,22 @@ void probeDatabaseFile(const std::string& path)
     const QString name = QString::fromStdString(path);
     const QFileInfo info(name);
     if (path.empty() || !info.exists())
-        throw jet::error(jet::Text::FileNotFound, {path});
+        throw jet::error(jet::FileNotFound, {path});
     if (!info.isFile())
-        throw jet::error(jet::Text::UnrecognizedFormat, {path});
+        throw jet::error(jet::UnrecognizedFormat, {path});
 
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly)) {
         if (file.error() == QFileDevice::OpenError && !QFileInfo::exists(name))
-            throw jet::error(jet::Text::FileNotFound, {path});
-        throw jet::error(jet::Text::NoPermission, {path});
+            throw jet::error(jet::FileNotFound, {path});
+        throw jet::error(jet::NoPermission, {path});
     }
     std::array<unsigned char, HeaderSize> header{};
     const qint64 got = file.read(reinterpret_cast<char*>(header.data()), HeaderSize);
     file.close();
     if (got != static_cast<qint64>(HeaderSize) ||
         std::memcmp(header.data(), Magic, sizeof Magic) != 0)
-        throw jet::error(jet::Text::UnrecognizedFormat, {path});
+        throw jet::error(jet::UnrecognizedFormat, {path});
     // Version 1 is the rollback journal we write; version 2 is write-ahead logging, which would
     // leave side files beside the database even after an open that fails.
     constexpr unsigned char Rollback = 1;
@@ -103,15 +103,15 @@ void probeDatabaseFile(const std::string& path)
     const unsigned char read = header[ReadVersionOffset];
     if (!known(write) || !known(read) ||
         bigEndian32(header.data() + ApplicationIdOffset) != format::ApplicationId)
-        throw jet::error(jet::Text::UnrecognizedFormat, {path});
+        throw jet::error(jet::UnrecognizedFormat, {path});
     if (write != Rollback || read != Rollback)
-        throw jet::error(jet::Text::WriteAheadLogMode, {path});
+        throw jet::error(jet::WriteAheadLogMode, {path});
 
     // Every run writes, and the rollback journal goes beside the file.
     if (const std::optional<jet::Text> refusal = writeRefusal(info))
         throw jet::error(*refusal, {path});
     if (sqliteFileName(path).size() > maxPathBytes())
-        throw jet::error(jet::Text::PathTooLong, {path, std::to_string(maxPathBytes())});
+        throw jet::error(jet::PathTooLong, {path, std::to_string(maxPathBytes())});
 }
 
 std::string sqliteFileName(const std::string& path)

@@ -27,10 +27,10 @@ std::optional<jet::Text> foreignKind(std::string_view type, const std::optional<
         (type == "index" && (!sql || madeBy("CREATE INDEX ") || madeBy("CREATE UNIQUE INDEX "))))
         return std::nullopt;
     if (type == "trigger" || madeBy("CREATE TRIGGER"))
-        return jet::Text::Trigger;
+        return jet::Trigger;
     if (type == "view" || madeBy("CREATE VIEW"))
-        return jet::Text::View;
-    return madeBy("CREATE VIRTUAL TABLE") ? jet::Text::VirtualTable : jet::Text::OtherSchemaObject;
+        return jet::View;
+    return madeBy("CREATE VIRTUAL TABLE") ? jet::VirtualTable : jet::OtherSchemaObject;
 }
 
 void refuseForeignObjects(sqlite3* db, const std::string& path)
@@ -51,8 +51,8 @@ void refuseSharedRootPages(sqlite3* db, const std::string& path)
                          "ON a.rootpage = b.rootpage AND a.rowid < b.rowid "
                          "WHERE a.rootpage <> 0 LIMIT 1");
     if (shared.step())
-        throw jet::error(jet::Text::SharedRootPage, {path, shared.columnText(0).value_or(""),
-                                                     shared.columnText(1).value_or("")});
+        throw jet::error(jet::SharedRootPage, {path, shared.columnText(0).value_or(""),
+                                               shared.columnText(1).value_or("")});
 }
 
 // Those of names the file has, as its schema spells them. A missing table is the reload's to
@@ -108,7 +108,7 @@ void refuseUnrunnableRules(sqlite3* db, const std::string& path, const std::stri
         // A damaged file fails otherwise, and is reported as damaged.
         if (error.primaryCode() != SQLITE_ERROR)
             throw;
-        throw jet::error(jet::Text::UnrunnableRules, {path, table});
+        throw jet::error(jet::UnrunnableRules, {path, table});
     }
 }
 
@@ -123,17 +123,13 @@ void checkStructure(sqlite3* db, const std::string& path,
 void checkDatabaseContents(sqlite3* db, const std::string& path,
                            std::span<const std::string> checkedTables)
 {
-    try {
-        refuseForeignObjects(db, path);
-        refuseSharedRootPages(db, path);
-        const std::vector<std::string> present = presentTables(db, checkedTables);
-        // Before the structural check, which would meet the same function or collation.
-        for (const std::string& table : present)
-            refuseUnrunnableRules(db, path, table);
-        quickCheckTables(db, path, present);
-    } catch (const SqliteError& error) {
-        throw jet::fromSqlite(error, path, {});
-    }
+    refuseForeignObjects(db, path);
+    refuseSharedRootPages(db, path);
+    const std::vector<std::string> present = presentTables(db, checkedTables);
+    // Before the structural check, which would meet the same function or collation.
+    for (const std::string& table : present)
+        refuseUnrunnableRules(db, path, table);
+    quickCheckTables(db, path, present);
 }
 
 } // namespace engine

@@ -10,7 +10,7 @@ namespace engine {
 // Looks over the database at path, open on db, before anything is written to it, and raises the
 // failed-open error unless it holds only what a database of ours can: tables and their indexes
 // (no trigger, view, virtual table or other schema object), no two of them stored from the same
-// root page, and passes checkStructure. Reads only.
+// root page, and passes checkStructure. Reads only; raises SqliteError when SQLite fails.
 void checkDatabaseContents(sqlite3* db, const std::string& path,
                            std::span<const std::string> checkedTables);
 

@@ -114,10 +114,6 @@ Tanpa opsi, membuka jendela yang memuat ulang tabel kemasan dan pelabuhan sebuah
         <translation>Tabel atau query &apos;%1&apos; tidak ditemukan.</translation>
     </message>
     <message>
-        <source>Table &apos;%1&apos; already exists.</source>
-        <translation>Tabel &apos;%1&apos; sudah ada.</translation>
-    </message>
-    <message>
         <source>Field &apos;%1&apos; does not exist in table &apos;%2&apos;.</source>
         <translation>Kolom &apos;%1&apos; tidak ada di tabel &apos;%2&apos;.</translation>
     </message>
