@@ -8,8 +8,7 @@
 
 #include <sqlite3.h>
 
-#include <array>
-#include <cstring>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -22,17 +21,12 @@ namespace engine {
 
 namespace {
 
-constexpr std::size_t HeaderSize = 100;
+// Where the SQLite file header keeps what the probe reads.
+constexpr qint64 HeaderSize = 100;
 constexpr char Magic[] = "SQLite format 3"; // with its terminating zero: the 16 header bytes
-constexpr std::size_t WriteVersionOffset = 18;
-constexpr std::size_t ReadVersionOffset = 19;
-constexpr std::size_t ApplicationIdOffset = 68;
-
-std::uint32_t bigEndian32(const unsigned char* bytes)
-{
-    return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) |
-           (std::uint32_t{bytes[2]} << 8) | std::uint32_t{bytes[3]};
-}
+constexpr int WriteVersionAt = 18;
+constexpr int ReadVersionAt = 19;
+constexpr int ApplicationIdAt = 68; // big-endian
 
 // Why a run could not write the file, or make its rollback journal beside it; nullopt when it
 // can do both.
@@ -50,11 +44,10 @@ std::optional<jet::Text> writeRefusal(const QFileInfo& info)
     const auto writable = [](const QString& name) {
         return ::access(QFile::encodeName(name).constData(), W_OK) == 0;
     };
-    if (!writable(info.absoluteFilePath())) {
-        if (errno == EROFS)
-            return jet::ReadOnlyFileSystem;
-        return errno == EPERM ? jet::ImmutableFile : jet::ReadOnlyFile;
-    }
+    if (!writable(info.absoluteFilePath()))
+        return errno == EROFS   ? jet::ReadOnlyFileSystem
+               : errno == EPERM ? jet::ImmutableFile
+                                : jet::ReadOnlyFile;
     if (!writable(info.absolutePath()))
         return errno == EROFS ? jet::ReadOnlyFileSystem : jet::ReadOnlyFolder;
     return std::nullopt;
@@ -86,25 +79,23 @@ void probeDatabaseFile(const std::string& path)
             throw jet::error(jet::FileNotFound, {path});
         throw jet::error(jet::NoPermission, {path});
     }
-    std::array<unsigned char, HeaderSize> header{};
-    const qint64 got = file.read(reinterpret_cast<char*>(header.data()), HeaderSize);
+    const QByteArray header = file.read(HeaderSize);
     file.close();
-    if (got != static_cast<qint64>(HeaderSize) ||
-        std::memcmp(header.data(), Magic, sizeof Magic) != 0)
+    const auto byte = [&header](int at) {
+        return static_cast<std::uint32_t>(header.at(at) & 0xFF);
+    };
+    if (header.size() != HeaderSize || !header.startsWith(QByteArrayView(Magic, sizeof Magic)))
         throw jet::error(jet::UnrecognizedFormat, {path});
     // Version 1 is the rollback journal we write; version 2 is write-ahead logging, which would
     // leave side files beside the database even after an open that fails.
-    constexpr unsigned char Rollback = 1;
-    constexpr unsigned char WriteAheadLog = 2;
-    const auto known = [](unsigned char version) {
-        return version == Rollback || version == WriteAheadLog;
-    };
-    const unsigned char write = header[WriteVersionOffset];
-    const unsigned char read = header[ReadVersionOffset];
-    if (!known(write) || !known(read) ||
-        bigEndian32(header.data() + ApplicationIdOffset) != format::ApplicationId)
+    const std::uint32_t write = byte(WriteVersionAt);
+    const std::uint32_t read = byte(ReadVersionAt);
+    const std::uint32_t applicationId = byte(ApplicationIdAt) << 24 |
+                                        byte(ApplicationIdAt + 1) << 16 |
+                                        byte(ApplicationIdAt + 2) << 8 | byte(ApplicationIdAt + 3);
+    if (write < 1 || write > 2 || read < 1 || read > 2 || applicationId != format::ApplicationId)
         throw jet::error(jet::UnrecognizedFormat, {path});
-    if (write != Rollback || read != Rollback)
+    if (write != 1 || read != 1)
         throw jet::error(jet::WriteAheadLogMode, {path});
 
     // Every run writes, and the rollback journal goes beside the file.

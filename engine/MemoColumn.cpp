@@ -98,27 +98,26 @@ bool isConstraintWord(const Token& token)
 }
 
 // The CREATE TABLE text createSql, as SQLite stores it, with the declared type of column (named
-// in any ASCII letter case) replaced by type and every other character left as it stands:
+// in any ASCII letter case) made a memo's and every other character left as it stands:
 // constraints, collations, defaults and options stay. nullopt when no column of that name is
 // defined in it.
-std::optional<std::string> withDeclaredType(std::string_view createSql, std::string_view column,
-                                            std::string_view type)
+std::optional<std::string> withMemoType(std::string_view createSql, std::string_view column)
 {
     const std::vector<Token> all = tokens(createSql);
-    const auto offset = [&createSql](std::string_view part) {
-        return static_cast<std::size_t>(part.data() - createSql.data());
+    const auto offset = [&createSql](const Token& token, bool end) {
+        return static_cast<std::size_t>(token.text.data() - createSql.data()) +
+               (end ? token.text.size() : 0);
     };
+    std::optional<std::pair<std::size_t, std::size_t>> type; // the bytes the declared type takes
     int depth = 0;
     bool definitionStarts = false;
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        const char kind = all[i].kind;
-        if ((kind == '(' && ++depth == 1) || (depth == 1 && kind == ',')) {
+    std::size_t i = 0;
+    for (; i < all.size() && !(all[i].kind == ')' && --depth == 0); ++i) {
+        if ((all[i].kind == '(' && ++depth == 1) || (depth == 1 && all[i].kind == ',')) {
             definitionStarts = true;
             continue;
         }
-        if (kind == ')' && --depth == 0)
-            break;
-        if (!std::exchange(definitionStarts, false) || isConstraintWord(all[i]) ||
+        if (!std::exchange(definitionStarts, false) || type || isConstraintWord(all[i]) ||
             !equalsIgnoringAsciiCase(nameOf(all[i]), column))
             continue;
         // The type: words up to a constraint word, with one "(...)" of sizes after them.
@@ -130,27 +129,17 @@ std::optional<std::string> withDeclaredType(std::string_view createSql, std::str
             while (last + 1 < all.size() && all[last].kind != ')')
                 ++last;
         }
-        std::string edited(createSql);
-        if (last == i)
-            return edited.insert(offset(all[i].text) + all[i].text.size(), " " + std::string(type));
-        const std::size_t begin = offset(all[i + 1].text);
-        return edited.replace(begin, offset(all[last].text) + all[last].text.size() - begin, type);
+        type = {offset(all[i + (last > i ? 1 : 0)], last == i), offset(all[last], true)};
     }
-    return std::nullopt;
-}
-
-// Whether the table createSql makes is STRICT, which takes only SQLite's own type names.
-bool isStrictTable(std::string_view createSql)
-{
-    int depth = 0;
-    bool closed = false; // past the column definitions, where the table's options stand
-    for (const Token& token : tokens(createSql)) {
-        depth += token.kind == '(' ? 1 : token.kind == ')' ? -1 : 0;
-        closed = closed || (token.kind == ')' && depth == 0);
-        if (closed && isWord(token, "STRICT"))
-            return true;
-    }
-    return false;
+    if (!type)
+        return std::nullopt;
+    // A STRICT table, its options after the column definitions, takes only SQLite's own type
+    // names; TEXT is its memo.
+    const bool strict = std::any_of(all.begin() + static_cast<std::ptrdiff_t>(i), all.end(),
+                                    [](const Token& token) { return isWord(token, "STRICT"); });
+    const std::string memo = strict ? "TEXT" : sqliteDeclaration({ColumnType::Kind::Memo, 0});
+    return std::string(createSql).replace(type->first, type->second - type->first,
+                                          type->first == type->second ? " " + memo : memo);
 }
 
 // SQLite keeps a column's declared type only in the table's stored CREATE TABLE text, and has no
@@ -166,11 +155,9 @@ void setStoredSql(sqlite3* db, const std::string& table, const std::string& sql)
         sqlite3_exec(db, "ROLLBACK TO tandera_memo", nullptr, nullptr, nullptr);
         sqlite3_exec(db, "RELEASE tandera_memo", nullptr, nullptr, nullptr);
     });
-    std::int64_t version = 0;
-    {
-        Statement read(db, "PRAGMA schema_version");
-        version = read.step() ? read.columnInt64(0) : 0;
-    }
+    Statement version(db, "PRAGMA schema_version");
+    const std::int64_t nextVersion = (version.step() ? version.columnInt64(0) : 0) + 1;
+    version.reset();
     {
         // Defensive mode is off, and the schema writable, only around the two statements.
         sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 0, nullptr);
@@ -186,7 +173,7 @@ void setStoredSql(sqlite3* db, const std::string& table, const std::string& sql)
         update.bindText(2, table);
         update.step();
         // Other connections see the change by the version, as after any change of schema.
-        execSql(db, ("PRAGMA schema_version = " + std::to_string(version + 1)).c_str());
+        execSql(db, ("PRAGMA schema_version = " + std::to_string(nextVersion)).c_str());
     }
     execSql(db, "RELEASE tandera_memo");
     undo.dismiss();
@@ -198,16 +185,11 @@ bool makeMemo(sqlite3* db, const std::string& table, const std::string& column)
 {
     Statement read(db, "SELECT sql FROM sqlite_schema WHERE type = 'table' AND name = ?1");
     read.bindText(1, table);
-    const std::string sql =
-        read.step() ? read.columnText(0).value_or(std::string()) : std::string();
+    const auto edited = withMemoType(read.step() ? read.columnText(0).value_or("") : "", column);
     read.reset();
-    // A STRICT table takes only SQLite's own type names; TEXT is its memo.
-    const auto edited = withDeclaredType(
-        sql, column, isStrictTable(sql) ? "TEXT" : sqliteDeclaration({ColumnType::Kind::Memo, 0}));
-    if (!edited)
-        return false;
-    setStoredSql(db, table, *edited);
-    return true;
+    if (edited)
+        setStoredSql(db, table, *edited);
+    return edited.has_value();
 }
 
 } // namespace engine

@@ -43,27 +43,16 @@ bool Statement::step()
     throw error;
 }
 
-void Statement::reset() noexcept
-{
-    sqlite3_reset(m_stmt.get());
-}
-
 void Statement::checkBind(int rc) const
 {
     if (rc != SQLITE_OK)
         throwSqliteError(sqlite3_db_handle(m_stmt.get()), rc);
 }
 
-void Statement::bindTextView(int index, std::string_view text)
+void Statement::bindText(int index, std::string_view text, sqlite3_destructor_type lifetime)
 {
-    checkBind(sqlite3_bind_text64(m_stmt.get(), index, text.data(), text.size(), SQLITE_STATIC,
-                                  SQLITE_UTF8));
-}
-
-void Statement::bindText(int index, std::string_view text)
-{
-    checkBind(sqlite3_bind_text64(m_stmt.get(), index, text.data(), text.size(), SQLITE_TRANSIENT,
-                                  SQLITE_UTF8));
+    checkBind(
+        sqlite3_bind_text64(m_stmt.get(), index, text.data(), text.size(), lifetime, SQLITE_UTF8));
 }
 
 void Statement::bindBlob(int index, std::string_view bytes)
@@ -72,39 +61,20 @@ void Statement::bindBlob(int index, std::string_view bytes)
         sqlite3_bind_blob64(m_stmt.get(), index, bytes.data(), bytes.size(), SQLITE_TRANSIENT));
 }
 
-void Statement::bindInt64(int index, std::int64_t value)
-{
-    checkBind(sqlite3_bind_int64(m_stmt.get(), index, value));
-}
-
-int Statement::columnCount() const
-{
-    return sqlite3_column_count(m_stmt.get());
-}
-
 std::optional<std::string> Statement::columnText(int index) const
 {
     if (sqlite3_column_type(m_stmt.get(), index) == SQLITE_NULL)
         return std::nullopt;
-    const auto* text = sqlite3_column_text(m_stmt.get(), index);
-    const int size = sqlite3_column_bytes(m_stmt.get(), index);
-    if (!text)
-        return std::string();
-    return std::string(reinterpret_cast<const char*>(text), static_cast<std::size_t>(size));
+    return columnBlob(index);
 }
 
+// The bytes of a text or a blob alike.
 std::string Statement::columnBlob(int index) const
 {
     const void* bytes = sqlite3_column_blob(m_stmt.get(), index);
     const int size = sqlite3_column_bytes(m_stmt.get(), index);
-    if (!bytes)
-        return std::string();
-    return std::string(static_cast<const char*>(bytes), static_cast<std::size_t>(size));
-}
-
-std::int64_t Statement::columnInt64(int index) const
-{
-    return sqlite3_column_int64(m_stmt.get(), index);
+    return bytes ? std::string(static_cast<const char*>(bytes), static_cast<std::size_t>(size))
+                 : std::string();
 }
 
 std::string quoteName(std::string_view name)

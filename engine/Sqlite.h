@@ -55,20 +55,24 @@ public:
     bool step();
     // Ready to run again. Parameters stay bound: the insert path binds every one anew per row,
     // and clearing them first would cost a call per row for nothing.
-    void reset() noexcept;
+    void reset() noexcept { sqlite3_reset(m_stmt.get()); }
 
     // The text must stay alive until reset(): used on the hot insert path to avoid a copy.
-    void bindTextView(int index, std::string_view text);
-    void bindText(int index, std::string_view text);
+    void bindTextView(int index, std::string_view text) { bindText(index, text, SQLITE_STATIC); }
+    void bindText(int index, std::string_view text) { bindText(index, text, SQLITE_TRANSIENT); }
     void bindBlob(int index, std::string_view bytes);
-    void bindInt64(int index, std::int64_t value);
+    void bindInt64(int index, std::int64_t value)
+    {
+        checkBind(sqlite3_bind_int64(m_stmt.get(), index, value));
+    }
 
-    int columnCount() const;
+    int columnCount() const { return sqlite3_column_count(m_stmt.get()); }
     std::optional<std::string> columnText(int index) const;
     std::string columnBlob(int index) const;
-    std::int64_t columnInt64(int index) const;
+    std::int64_t columnInt64(int index) const { return sqlite3_column_int64(m_stmt.get(), index); }
 
 private:
+    void bindText(int index, std::string_view text, sqlite3_destructor_type lifetime);
     void checkBind(int rc) const;
 
     struct Finalizer
