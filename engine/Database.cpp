@@ -1,5 +1,6 @@
 #include "engine/Database.h"
 
+#include "engine/AsciiCase.h"
 #include "engine/ConnectionSetup.h"
 #include "engine/ConnectionText.h"
 #include "engine/DatabaseFormat.h"
@@ -13,6 +14,7 @@
 
 #include <QScopeGuard>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -149,12 +151,16 @@ std::int64_t Database::Impl::runDelete()
 std::int64_t Database::Impl::runAlterToMemo()
 {
     const TableDefinition definition = requireTable(statement.table).definition;
-    const auto index = definition.findColumn(statement.column);
-    if (index && definition.columns[*index].type.kind == ColumnType::Kind::Memo)
+    const auto column =
+        std::find_if(definition.columns.begin(), definition.columns.end(), [this](const Column& c) {
+            return equalsIgnoringAsciiCase(c.name, statement.column);
+        });
+    const bool found = column != definition.columns.end();
+    if (found && column->type.kind == ColumnType::Kind::Memo)
         return 0;
     // The table's prepared insert goes with its old shape, whatever happens below.
     catalog.invalidate();
-    if (!index || !makeMemo(db.get(), definition.name, definition.columns[*index].name))
+    if (!found || !makeMemo(db.get(), definition.name, column->name))
         throw jet::error(jet::FieldNotFound, {statement.column, definition.name});
     return 0;
 }
@@ -246,7 +252,7 @@ void Database::createTable(const TableDefinition& definition)
 {
     m_impl->catalog.invalidate();
     try {
-        execSql(m_impl->db.get(), createTableSql(definition, definition.name).c_str());
+        execSql(m_impl->db.get(), createTableSql(definition).c_str());
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, m_impl->path, definition.name);
     }

@@ -15,133 +15,109 @@ namespace engine::jet {
 // A description the engine words itself, with the number it is raised under.
 struct Text
 {
-    std::int32_t number;
     const char* english; // looked up in the catalogue under the context "Engine"
+    std::int32_t number = ErrorNumber::ProviderFailure;
 };
 
-inline constexpr std::int32_t Failure = ErrorNumber::ProviderFailure;
-
-inline constexpr Text FileNotFound{Failure,
-                                   QT_TRANSLATE_NOOP("Engine", "Could not find file '%1'.")};
+inline constexpr Text FileNotFound{QT_TRANSLATE_NOOP("Engine", "Could not find file '%1'.")};
 inline constexpr Text UnrecognizedFormat{
-    Failure, QT_TRANSLATE_NOOP("Engine", "Unrecognized database format '%1'.")};
-inline constexpr Text NoPermission{
-    Failure,
-    QT_TRANSLATE_NOOP(
-        "Engine", "The Microsoft Jet database engine cannot open the file '%1'. It is already "
-                  "opened exclusively by another user, or you need permission to view its data.")};
+    QT_TRANSLATE_NOOP("Engine", "Unrecognized database format '%1'.")};
+inline constexpr Text NoPermission{QT_TRANSLATE_NOOP(
+    "Engine", "The Microsoft Jet database engine cannot open the file '%1'. It is already opened "
+              "exclusively by another user, or you need permission to view its data.")};
 inline constexpr Text FileInUse{
-    Failure, QT_TRANSLATE_NOOP("Engine", "Could not use '%1'; file already in use.")};
+    QT_TRANSLATE_NOOP("Engine", "Could not use '%1'; file already in use.")};
 inline constexpr Text DiskFull{
-    Failure,
     QT_TRANSLATE_NOOP("Engine", "Not enough space on disk: the disk holding '%1' is full.")};
-inline constexpr Text Damaged{
-    Failure, QT_TRANSLATE_NOOP("Engine",
-                               "The database '%1' needs to be repaired or isn't a database file.")};
-inline constexpr Text DiskError{Failure,
-                                QT_TRANSLATE_NOOP("Engine", "Disk or network error writing '%1'.")};
+inline constexpr Text Damaged{QT_TRANSLATE_NOOP(
+    "Engine", "The database '%1' needs to be repaired or isn't a database file.")};
+inline constexpr Text DiskError{QT_TRANSLATE_NOOP("Engine", "Disk or network error writing '%1'.")};
 inline constexpr Text WriteAheadLogMode{
-    Failure, QT_TRANSLATE_NOOP("Engine", "The database '%1' is in write-ahead-log mode, which a "
-                                         "Tandera database never uses; it was not opened.")};
-inline constexpr Text SharedRootPage{
-    Failure,
-    QT_TRANSLATE_NOOP("Engine",
-                      "The database '%1' needs to be repaired: '%2' and '%3' are stored in the "
-                      "same place, so writing one would overwrite the other; it was not opened.")};
+    QT_TRANSLATE_NOOP("Engine", "The database '%1' is in write-ahead-log mode, which a Tandera "
+                                "database never uses; it was not opened.")};
+inline constexpr Text SharedRootPage{QT_TRANSLATE_NOOP(
+    "Engine", "The database '%1' needs to be repaired: '%2' and '%3' are stored in the same place, "
+              "so writing one would overwrite the other; it was not opened.")};
 // Why a run cannot write the database at %1, which it must.
 inline constexpr Text ReadOnlyFile{
-    Failure,
     QT_TRANSLATE_NOOP("Engine", "The database '%1' cannot be written: the file is read-only for "
                                 "this user. The update writes to it, so it was not opened.")};
 inline constexpr Text ImmutableFile{
-    Failure,
     QT_TRANSLATE_NOOP("Engine", "The database '%1' cannot be written: the file is marked immutable "
                                 "or append-only. The update writes to it, so it was not opened.")};
-inline constexpr Text ReadOnlyFolder{
-    Failure, QT_TRANSLATE_NOOP(
-                 "Engine", "The database '%1' cannot be written: its folder is read-only for this "
-                           "user, and the update keeps its journal there. It was not opened.")};
+inline constexpr Text ReadOnlyFolder{QT_TRANSLATE_NOOP(
+    "Engine", "The database '%1' cannot be written: its folder is read-only for this user, and the "
+              "update keeps its journal there. It was not opened.")};
 inline constexpr Text ReadOnlyFileSystem{
-    Failure,
     QT_TRANSLATE_NOOP("Engine", "The database '%1' cannot be written: the file system holding it "
                                 "is read-only. The update writes to it, so it was not opened.")};
 inline constexpr Text PathTooLong{
-    Failure,
     QT_TRANSLATE_NOOP("Engine", "The path of the database '%1' is too long: its absolute path may "
                                 "hold at most %2 bytes (UTF-8). It was not opened.")};
-inline constexpr Text InvalidPassword{ErrorNumber::InvalidPassword,
-                                      QT_TRANSLATE_NOOP("Engine", "Not a valid password.")};
+inline constexpr Text InvalidPassword{QT_TRANSLATE_NOOP("Engine", "Not a valid password."),
+                                      ErrorNumber::InvalidPassword};
 inline constexpr Text ProviderNotFound{
-    ErrorNumber::ProviderNotFound,
-    QT_TRANSLATE_NOOP("Engine", "Provider cannot be found. It may not be properly installed.")};
-inline constexpr Text DatabaseExists{Failure,
-                                     QT_TRANSLATE_NOOP("Engine", "Database '%1' already exists.")};
+    QT_TRANSLATE_NOOP("Engine", "Provider cannot be found. It may not be properly installed."),
+    ErrorNumber::ProviderNotFound};
+inline constexpr Text DatabaseExists{QT_TRANSLATE_NOOP("Engine", "Database '%1' already exists.")};
 inline constexpr Text CannotCreate{
-    Failure, QT_TRANSLATE_NOOP("Engine", "Could not create database '%1': %2.")};
+    QT_TRANSLATE_NOOP("Engine", "Could not create database '%1': %2.")};
 // A schema object of a kind no database of ours has.
 inline constexpr Text Trigger{
-    Failure, QT_TRANSLATE_NOOP("Engine", "The database '%1' holds the trigger '%2', which a "
-                                         "Tandera database never has; it was not opened.")};
+    QT_TRANSLATE_NOOP("Engine", "The database '%1' holds the trigger '%2', which a Tandera "
+                                "database never has; it was not opened.")};
 inline constexpr Text View{
-    Failure, QT_TRANSLATE_NOOP("Engine", "The database '%1' holds the view '%2', which a Tandera "
-                                         "database never has; it was not opened.")};
+    QT_TRANSLATE_NOOP("Engine", "The database '%1' holds the view '%2', which a Tandera database "
+                                "never has; it was not opened.")};
 inline constexpr Text VirtualTable{
-    Failure, QT_TRANSLATE_NOOP("Engine", "The database '%1' holds the virtual table '%2', which a "
-                                         "Tandera database never has; it was not opened.")};
+    QT_TRANSLATE_NOOP("Engine", "The database '%1' holds the virtual table '%2', which a Tandera "
+                                "database never has; it was not opened.")};
 inline constexpr Text OtherSchemaObject{
-    Failure, QT_TRANSLATE_NOOP("Engine", "The database '%1' holds the schema object '%2', which a "
-                                         "Tandera database never has; it was not opened.")};
-inline constexpr Text UnrunnableRules{
-    Failure,
-    QT_TRANSLATE_NOOP(
-        "Engine",
-        "The table '%2' of the database '%1' has an index, rule or default that calls a function "
-        "or a collation this program does not run; the database was not opened.")};
+    QT_TRANSLATE_NOOP("Engine", "The database '%1' holds the schema object '%2', which a Tandera "
+                                "database never has; it was not opened.")};
+inline constexpr Text UnrunnableRules{QT_TRANSLATE_NOOP(
+    "Engine", "The table '%2' of the database '%1' has an index, rule or default that calls a "
+              "function or a collation this program does not run; the database was not opened.")};
 // %1 is a statement's first characters.
 inline constexpr Text SyntaxError{
-    ErrorNumber::SyntaxError, QT_TRANSLATE_NOOP("Engine", "Syntax error in the statement '%1'.")};
+    QT_TRANSLATE_NOOP("Engine", "Syntax error in the statement '%1'."), ErrorNumber::SyntaxError};
 inline constexpr Text TableNotFound{
-    ErrorNumber::TableNotFound,
-    QT_TRANSLATE_NOOP("Engine", "Cannot find the input table or query '%1'.")};
+    QT_TRANSLATE_NOOP("Engine", "Cannot find the input table or query '%1'."),
+    ErrorNumber::TableNotFound};
 inline constexpr Text FieldNotFound{
-    Failure, QT_TRANSLATE_NOOP("Engine", "Field '%1' does not exist in table '%2'.")};
+    QT_TRANSLATE_NOOP("Engine", "Field '%1' does not exist in table '%2'.")};
 inline constexpr Text ValueCountMismatch{
-    ErrorNumber::SyntaxError,
-    QT_TRANSLATE_NOOP("Engine", "Number of query values and destination fields are not the same.")};
+    QT_TRANSLATE_NOOP("Engine", "Number of query values and destination fields are not the same."),
+    ErrorNumber::SyntaxError};
 inline constexpr Text FieldTooSmall{
-    ErrorNumber::FieldTooSmall,
     QT_TRANSLATE_NOOP(
         "Engine", "The field '%1' of table '%2' is too small to accept the amount of data you "
-                  "attempted to add (at most %3 characters). Try inserting or pasting less data.")};
+                  "attempted to add (at most %3 characters). Try inserting or pasting less data."),
+    ErrorNumber::FieldTooSmall};
 inline constexpr Text TypeMismatch{
-    ErrorNumber::TypeMismatch,
     QT_TRANSLATE_NOOP("Engine", "Data type mismatch: the field '%1' of table '%2' holds numbers, "
-                                "and the value given is text.")};
-inline constexpr Text DuplicateKey{
-    Failure,
-    QT_TRANSLATE_NOOP(
-        "Engine", "Table '%1': The changes you requested to the table were not successful because "
-                  "they would create duplicate values in the index, primary key, or relationship. "
-                  "Change the data in the field or fields that contain duplicate data, remove the "
-                  "index, or redefine the index to permit duplicate entries and try again.")};
-inline constexpr Text RequiredField{
-    Failure, QT_TRANSLATE_NOOP(
-                 "Engine", "The field '%1' cannot contain a Null value because the Required "
-                           "property for this field is set to True. Enter a value in this field.")};
+                                "and the value given is text."),
+    ErrorNumber::TypeMismatch};
+inline constexpr Text DuplicateKey{QT_TRANSLATE_NOOP(
+    "Engine", "Table '%1': The changes you requested to the table were not successful because they "
+              "would create duplicate values in the index, primary key, or relationship. Change "
+              "the data in the field or fields that contain duplicate data, remove the index, or "
+              "redefine the index to permit duplicate entries and try again.")};
+inline constexpr Text RequiredField{QT_TRANSLATE_NOOP(
+    "Engine", "The field '%1' cannot contain a Null value because the Required property for this "
+              "field is set to True. Enter a value in this field.")};
 // A CHECK or foreign key of a database made elsewhere; %2 is SQLite's words.
 inline constexpr Text RuleViolated{
-    Failure,
     QT_TRANSLATE_NOOP("Engine", "One or more values are prohibited by a rule of table '%1' (%2).")};
 // %1 (or %2) is SQLite's own description of the failure.
-inline constexpr Text EngineFailure{Failure,
-                                    QT_TRANSLATE_NOOP("Engine", "Database engine failure: %1.")};
+inline constexpr Text EngineFailure{QT_TRANSLATE_NOOP("Engine", "Database engine failure: %1.")};
 inline constexpr Text EngineFailureOnTable{
-    Failure, QT_TRANSLATE_NOOP("Engine", "Database engine failure on table '%1': %2.")};
-inline constexpr Text NoTransaction{ErrorNumber::NoTransaction,
-                                    QT_TRANSLATE_NOOP("Engine", "No transaction is active.")};
+    QT_TRANSLATE_NOOP("Engine", "Database engine failure on table '%1': %2.")};
+inline constexpr Text NoTransaction{QT_TRANSLATE_NOOP("Engine", "No transaction is active."),
+                                    ErrorNumber::NoTransaction};
 inline constexpr Text TransactionExists{
-    ErrorNumber::TransactionExists,
-    QT_TRANSLATE_NOOP("Engine", "Only one transaction can be active on this connection.")};
+    QT_TRANSLATE_NOOP("Engine", "Only one transaction can be active on this connection."),
+    ErrorNumber::TransactionExists};
 
 // The Error of text, with its number and its description in the program's language, each %N
 // filled with args[N - 1] in one pass.

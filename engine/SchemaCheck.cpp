@@ -1,10 +1,9 @@
 #include "engine/SchemaCheck.h"
 
 #include "engine/DatabaseFormat.h"
-#include "engine/Error.h"
 #include "engine/JetErrors.h"
 #include "engine/Sqlite.h"
-#include "engine/TableDefinition.h"
+#include "engine/TableCatalog.h"
 
 #include <optional>
 #include <string_view>
@@ -55,18 +54,15 @@ void refuseSharedRootPages(sqlite3* db, const std::string& path)
                                                shared.columnText(1).value_or("")});
 }
 
-// Those of names the file has, as its schema spells them. A missing table is the reload's to
-// report, as it reports it on any database.
-std::vector<std::string> presentTables(sqlite3* db, std::span<const std::string> names)
+// Those of names the file has, as its schema spells them, with their columns. A missing table is
+// the reload's to report, as it reports it on any database.
+std::vector<TableDefinition> presentTables(sqlite3* db, std::span<const std::string> names)
 {
-    Statement find(db, "SELECT name FROM sqlite_schema WHERE type = 'table' AND "
-                       "name = ?1 COLLATE NOCASE");
-    std::vector<std::string> present;
+    TableCatalog catalog(db);
+    std::vector<TableDefinition> present;
     for (const std::string& name : names) {
-        find.bindText(1, name);
-        if (find.step())
-            present.push_back(find.columnText(0).value_or(name));
-        find.reset();
+        if (const TableInfo* table = catalog.find(name))
+            present.push_back(table->definition);
     }
     return present;
 }
@@ -84,11 +80,12 @@ void quickCheck(sqlite3* db, const std::string& path, const std::string& table)
 
 // The schema with the free-page list, then each of present and the password table with its
 // indexes.
-void quickCheckTables(sqlite3* db, const std::string& path, const std::vector<std::string>& present)
+void quickCheckTables(sqlite3* db, const std::string& path,
+                      const std::vector<TableDefinition>& present)
 {
     quickCheck(db, path, "sqlite_schema");
-    for (const std::string& table : present)
-        quickCheck(db, path, table);
+    for (const TableDefinition& table : present)
+        quickCheck(db, path, table.name);
     quickCheck(db, path, format::PasswordTable);
 }
 
@@ -96,19 +93,16 @@ void quickCheckTables(sqlite3* db, const std::string& path, const std::vector<st
 // CHECK, DEFAULT or generated column calling a function the hardened connection does not run, or
 // naming a collation it does not have, fails here, before anything is written, and not halfway
 // through a run.
-void refuseUnrunnableRules(sqlite3* db, const std::string& path, const std::string& table)
+void refuseUnrunnableRules(sqlite3* db, const std::string& path, const TableDefinition& table)
 {
     try {
-        Statement columns(db, "SELECT count(*) FROM pragma_table_info(?1)");
-        columns.bindText(1, table);
-        const std::int64_t count = columns.step() ? columns.columnInt64(0) : 0;
-        Statement(db, insertSql(table, static_cast<std::size_t>(count)));
-        Statement(db, deleteSql(table));
+        Statement(db, insertSql(table.name, table.columns.size()));
+        Statement(db, deleteSql(table.name));
     } catch (const SqliteError& error) {
         // A damaged file fails otherwise, and is reported as damaged.
         if (error.primaryCode() != SQLITE_ERROR)
             throw;
-        throw jet::error(jet::UnrunnableRules, {path, table});
+        throw jet::error(jet::UnrunnableRules, {path, table.name});
     }
 }
 
@@ -125,9 +119,9 @@ void checkDatabaseContents(sqlite3* db, const std::string& path,
 {
     refuseForeignObjects(db, path);
     refuseSharedRootPages(db, path);
-    const std::vector<std::string> present = presentTables(db, checkedTables);
+    const std::vector<TableDefinition> present = presentTables(db, checkedTables);
     // Before the structural check, which would meet the same function or collation.
-    for (const std::string& table : present)
+    for (const TableDefinition& table : present)
         refuseUnrunnableRules(db, path, table);
     quickCheckTables(db, path, present);
 }

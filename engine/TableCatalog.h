@@ -3,7 +3,7 @@
 #include "engine/Sqlite.h"
 #include "engine/TableDefinition.h"
 
-#include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,9 +15,9 @@ struct TableInfo
     Statement insert; // INSERT INTO t VALUES (?1, ...), prepared on first use
 };
 
-// The tables one connection has looked up, with their shapes and prepared inserts, read from
-// the schema when first asked for. The caller forgets them whenever the schema may have moved
-// (a memo step, a rollback, a new transaction), so the per-row insert path never rereads it.
+// The table the last statement named, with its shape and prepared insert, read from the schema
+// when a statement names another. The caller forgets it whenever the schema may have moved (a
+// memo step, a rollback, a new transaction), so the per-row insert path never rereads it.
 class TableCatalog
 {
 public:
@@ -27,21 +27,13 @@ public:
     // table and SQLite's own count as none). Raises SqliteError.
     TableInfo* find(std::string_view name);
 
-    // Forgets every table; their prepared inserts go with them.
-    void invalidate() noexcept
-    {
-        m_tables.clear();
-        m_last = nullptr;
-    }
+    // Forgets the table; its prepared insert goes with it.
+    void invalidate() noexcept { m_table.reset(); }
 
 private:
-    TableInfo* load(std::string_view name);
-
     sqlite3* m_db;
-    Statement m_lookup;
-    std::deque<TableInfo> m_tables; // a deque, so that a table stays where it is as others come
-    std::string m_lastName;         // as the last find spelled it
-    TableInfo* m_last = nullptr;
+    std::string m_name; // as the last find spelled it
+    std::optional<TableInfo> m_table;
 };
 
 } // namespace engine

@@ -31,15 +31,6 @@ bool hasNumericAffinity(std::string_view declaration)
 
 } // namespace
 
-std::optional<std::size_t> TableDefinition::findColumn(std::string_view columnName) const
-{
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (equalsIgnoringAsciiCase(columns[i].name, columnName))
-            return i;
-    }
-    return std::nullopt;
-}
-
 std::string sqliteDeclaration(const ColumnType& type)
 {
     if (type.kind == ColumnType::Kind::Text)
@@ -73,9 +64,9 @@ std::size_t countCharacters(std::string_view utf8)
     return count;
 }
 
-std::string createTableSql(const TableDefinition& definition, std::string_view sqliteName)
+std::string createTableSql(const TableDefinition& definition)
 {
-    std::string sql = "CREATE TABLE " + quoteName(sqliteName) + " (";
+    std::string sql = "CREATE TABLE " + quoteName(definition.name) + " (";
     std::vector<const Column*> key;
     for (const Column& column : definition.columns) {
         if (&column != &definition.columns.front())

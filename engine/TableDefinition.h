@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,9 +36,6 @@ struct TableDefinition
 {
     std::string name;
     std::vector<Column> columns;
-
-    // The column named name in any letter case.
-    std::optional<std::size_t> findColumn(std::string_view name) const;
 };
 
 // The declared type SQLite stores for a Text or Memo column; it gives both TEXT affinity, so
@@ -54,8 +50,8 @@ ColumnType fromSqliteDeclaration(std::string_view declaration);
 // The number of characters (Unicode code points) in UTF-8 text.
 std::size_t countCharacters(std::string_view utf8);
 
-// The SQLite CREATE TABLE text for definition under the name sqliteName.
-std::string createTableSql(const TableDefinition& definition, std::string_view sqliteName);
+// The SQLite CREATE TABLE text for definition.
+std::string createTableSql(const TableDefinition& definition);
 
 // The SQLite texts a reload runs on table, as the schema spells its name: the delete of every
 // row, and the insert of one row of columns values, bound as ?1, ?2, ... The open compiles the
