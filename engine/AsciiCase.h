@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <algorithm>
 #include <string_view>
 
 namespace engine {
@@ -14,13 +14,8 @@ constexpr char toAsciiLower(char c)
 
 constexpr bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
 {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (toAsciiLower(a[i]) != toAsciiLower(b[i]))
-            return false;
-    }
-    return true;
+    return std::ranges::equal(a, b,
+                              [](char x, char y) { return toAsciiLower(x) == toAsciiLower(y); });
 }
 
 } // namespace engine

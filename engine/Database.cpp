@@ -10,12 +10,12 @@
 #include "engine/PasswordHash.h"
 #include "engine/SchemaCheck.h"
 #include "engine/StatementReader.h"
-#include "engine/TableCatalog.h"
 
 #include <QScopeGuard>
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -85,22 +85,35 @@ void bindValue(Statement& insert, const TableDefinition& table, std::size_t i,
     insert.bindTextView(static_cast<int>(i) + 1, text);
 }
 
+struct TableInfo
+{
+    TableDefinition definition;
+    Statement insert; // INSERT INTO t VALUES (?1, ...), prepared on first use
+};
+
 } // namespace
 
 // One open database: the SQLite connection and what the engine keeps beside it.
 struct Database::Impl
 {
     Impl(SqliteHandle handle, std::string filePath)
-        : db(std::move(handle)), path(std::move(filePath)), catalog(db.get())
+        : db(std::move(handle)), path(std::move(filePath))
     {
     }
 
     // The table named name, or the "Cannot find the input table or query" error.
     TableInfo& requireTable(std::string_view name)
     {
-        TableInfo* table = catalog.find(name);
-        if (!table)
-            throw jet::error(jet::TableNotFound, {name});
+        // Every insert of a reload names its table the same way: no look-up, no comparison in
+        // any case then.
+        if (!table || name != tableAsNamed) {
+            table.reset();
+            std::optional<TableDefinition> definition = readTableDefinition(db.get(), name);
+            if (!definition)
+                throw jet::error(jet::TableNotFound, {name});
+            table = TableInfo{std::move(*definition), Statement()};
+            tableAsNamed = name;
+        }
         tableName = table->definition.name;
         return *table;
     }
@@ -113,7 +126,11 @@ struct Database::Impl
 
     SqliteHandle db; // first, so it outlives every statement below
     std::string path;
-    TableCatalog catalog;
+    // The table the last statement named, with its shape and prepared insert. Forgotten whenever
+    // the schema may have moved (a memo step, a rollback, a new transaction), so the per-row
+    // insert path never rereads it.
+    std::optional<TableInfo> table;
+    std::string tableAsNamed;         // as the last statement spelled it
     bool inTransaction = false;       // begun by us; SQLite may have ended it on its own since
     bool commitMayHaveLanded = false; // the last commit failed past SQLite's commit point
     // Reused from one statement to the next, so a long run of inserts allocates nothing once
@@ -125,18 +142,19 @@ struct Database::Impl
 
 std::int64_t Database::Impl::runInsert()
 {
-    TableInfo& table = requireTable(statement.table);
-    const TableDefinition& definition = table.definition;
+    TableInfo& target = requireTable(statement.table);
+    const TableDefinition& definition = target.definition;
     if (statement.values.size() != definition.columns.size())
         throw jet::error(jet::ValueCountMismatch);
     if (decoded.size() < statement.values.size())
         decoded.resize(statement.values.size());
-    if (!table.insert.valid())
-        table.insert = Statement(db.get(), insertSql(definition.name, definition.columns.size()));
-    const auto reset = qScopeGuard([&table] { table.insert.reset(); });
+    Statement& insert = target.insert;
+    if (!insert.valid())
+        insert = Statement(db.get(), insertSql(definition.name, definition.columns.size()));
+    const auto reset = qScopeGuard([&insert] { insert.reset(); });
     for (std::size_t i = 0; i < statement.values.size(); ++i)
-        bindValue(table.insert, definition, i, statement.values[i], decoded[i]);
-    table.insert.step();
+        bindValue(insert, definition, i, statement.values[i], decoded[i]);
+    insert.step();
     return sqlite3_changes64(db.get());
 }
 
@@ -159,7 +177,7 @@ std::int64_t Database::Impl::runAlterToMemo()
     if (found && column->type.kind == ColumnType::Kind::Memo)
         return 0;
     // The table's prepared insert goes with its old shape, whatever happens below.
-    catalog.invalidate();
+    table.reset();
     if (!found || !makeMemo(db.get(), definition.name, column->name))
         throw jet::error(jet::FieldNotFound, {statement.column, definition.name});
     return 0;
@@ -174,7 +192,7 @@ void Database::Impl::endTransaction(std::string_view sql)
     const bool commit = sql == "COMMIT";
     // Table shapes go back on a rollback. A failed commit leaves the transaction to the caller's
     // rollback.
-    catalog.invalidate();
+    table.reset();
     inTransaction = commit;
     if (commit)
         commitMayHaveLanded = false;
@@ -230,7 +248,7 @@ std::int64_t Database::execute(std::string_view sql)
     Impl& d = *m_impl;
     // Outside a transaction another connection may change a table between two statements.
     if (!d.inTransaction)
-        d.catalog.invalidate();
+        d.table.reset();
     readStatement(sql, d.statement);
     d.tableName = d.statement.table;
     try {
@@ -250,7 +268,7 @@ std::int64_t Database::execute(std::string_view sql)
 
 void Database::createTable(const TableDefinition& definition)
 {
-    m_impl->catalog.invalidate();
+    m_impl->table.reset();
     try {
         execSql(m_impl->db.get(), createTableSql(definition).c_str());
     } catch (const SqliteError& error) {
@@ -263,7 +281,7 @@ void Database::beginTransaction()
     if (inTransaction())
         throw jet::error(jet::TransactionExists);
     // Nothing looked up before may still hold once the file is ours again.
-    m_impl->catalog.invalidate();
+    m_impl->table.reset();
     try {
         // EXCLUSIVE waits, for the busy time at most, until readers have let go too: a reload
         // then has the file to itself before its first delete, or fails here as "in use". With

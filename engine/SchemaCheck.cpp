@@ -3,7 +3,7 @@
 #include "engine/DatabaseFormat.h"
 #include "engine/JetErrors.h"
 #include "engine/Sqlite.h"
-#include "engine/TableCatalog.h"
+#include "engine/TableDefinition.h"
 
 #include <optional>
 #include <string_view>
@@ -58,11 +58,10 @@ void refuseSharedRootPages(sqlite3* db, const std::string& path)
 // the reload's to report, as it reports it on any database.
 std::vector<TableDefinition> presentTables(sqlite3* db, std::span<const std::string> names)
 {
-    TableCatalog catalog(db);
     std::vector<TableDefinition> present;
     for (const std::string& name : names) {
-        if (const TableInfo* table = catalog.find(name))
-            present.push_back(table->definition);
+        if (auto table = readTableDefinition(db, name))
+            present.push_back(std::move(*table));
     }
     return present;
 }

@@ -1,6 +1,7 @@
 #include "engine/TableDefinition.h"
 
 #include "engine/AsciiCase.h"
+#include "engine/DatabaseFormat.h"
 #include "engine/Sqlite.h"
 
 #include <algorithm>
@@ -62,6 +63,27 @@ std::size_t countCharacters(std::string_view utf8)
     for (const char c : utf8)
         count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
     return count;
+}
+
+std::optional<TableDefinition> readTableDefinition(sqlite3* db, std::string_view name)
+{
+    if (equalsIgnoringAsciiCase(name, format::PasswordTable))
+        return std::nullopt;
+    Statement lookup(db, "SELECT name FROM sqlite_schema WHERE type = 'table' AND name = ?1 "
+                         "COLLATE NOCASE AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
+    lookup.bindText(1, name);
+    if (!lookup.step())
+        return std::nullopt;
+    TableDefinition definition{lookup.columnText(0).value_or(""), {}};
+    Statement columns(db, "SELECT name, type, \"notnull\", pk FROM pragma_table_info(?1)");
+    columns.bindText(1, definition.name);
+    while (columns.step()) {
+        definition.columns.push_back({columns.columnText(0).value_or(""),
+                                      fromSqliteDeclaration(columns.columnText(1).value_or("")),
+                                      columns.columnInt64(2) != 0,
+                                      static_cast<int>(columns.columnInt64(3))});
+    }
+    return definition;
 }
 
 std::string createTableSql(const TableDefinition& definition)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <sqlite3.h>
+
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +52,11 @@ ColumnType fromSqliteDeclaration(std::string_view declaration);
 
 // The number of characters (Unicode code points) in UTF-8 text.
 std::size_t countCharacters(std::string_view utf8);
+
+// The table named name in any letter case, as the schema of db spells it and with its columns;
+// nullopt when there is none (the password table and SQLite's own count as none). Raises
+// SqliteError.
+std::optional<TableDefinition> readTableDefinition(sqlite3* db, std::string_view name);
 
 // The SQLite CREATE TABLE text for definition.
 std::string createTableSql(const TableDefinition& definition);
