@@ -66,26 +66,22 @@ std::vector<TableDefinition> presentTables(sqlite3* db, std::span<const std::str
     return present;
 }
 
-// SQLite's quick check of one table and its indexes; of the schema, the free-page list too.
-void quickCheck(sqlite3* db, const std::string& path, const std::string& table)
-{
-    Statement check(db, "PRAGMA quick_check(" + quoteName(table) + ")");
-    const std::optional<std::string> verdict =
-        check.step() ? check.columnText(0) : std::optional<std::string>();
-    if (verdict != "ok")
-        throw jet::fromSqlite(SqliteError(SQLITE_CORRUPT, verdict.value_or("no verdict")), path,
-                              {});
-}
-
-// The schema with the free-page list, then each of present and the password table with its
-// indexes.
+// SQLite's quick check of the schema with the free-page list, then of each of present and the
+// password table with its indexes.
 void quickCheckTables(sqlite3* db, const std::string& path,
                       const std::vector<TableDefinition>& present)
 {
-    quickCheck(db, path, "sqlite_schema");
+    std::vector<std::string> tables{"sqlite_schema", format::PasswordTable};
     for (const TableDefinition& table : present)
-        quickCheck(db, path, table.name);
-    quickCheck(db, path, format::PasswordTable);
+        tables.push_back(table.name);
+    for (const std::string& table : tables) {
+        Statement check(db, "PRAGMA quick_check(" + quoteName(table) + ")");
+        const std::optional<std::string> verdict =
+            check.step() ? check.columnText(0) : std::nullopt;
+        if (verdict != "ok")
+            throw jet::fromSqlite(SqliteError(SQLITE_CORRUPT, verdict.value_or("no verdict")), path,
+                                  {});
+    }
 }
 
 // Compiles, without running them, the delete and the insert a reload will send to table: an index,
@@ -106,12 +102,6 @@ void refuseUnrunnableRules(sqlite3* db, const std::string& path, const TableDefi
 }
 
 } // namespace
-
-void checkStructure(sqlite3* db, const std::string& path,
-                    std::span<const std::string> checkedTables)
-{
-    quickCheckTables(db, path, presentTables(db, checkedTables));
-}
 
 void checkDatabaseContents(sqlite3* db, const std::string& path,
                            std::span<const std::string> checkedTables)

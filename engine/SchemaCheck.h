@@ -10,16 +10,11 @@ namespace engine {
 // Looks over the database at path, open on db, before anything is written to it, and raises the
 // failed-open error unless it holds only what a database of ours can: tables and their indexes
 // (no trigger, view, virtual table or other schema object), no two of them stored from the same
-// root page, and passes checkStructure. Reads only; raises SqliteError when SQLite fails.
+// root page, and passes SQLite's quick check of the schema and the free-page list, then of each of
+// checkedTables that exists and the password table, each with its indexes. The rest of the file
+// is not read, so the cost follows the tables a run works on, not the size of the file. Reads
+// only; raises SqliteError when SQLite fails.
 void checkDatabaseContents(sqlite3* db, const std::string& path,
                            std::span<const std::string> checkedTables);
-
-// The structural half of the above alone (for the benchmark, which times it): SQLite's quick
-// check of the schema and the free-page list, then of each of checkedTables that exists and the
-// password table, each with its indexes. The rest of the file is not read, so the cost follows
-// the tables a run works on, not the size of the file. Raises "needs to be repaired" or
-// SqliteError.
-void checkStructure(sqlite3* db, const std::string& path,
-                    std::span<const std::string> checkedTables);
 
 } // namespace engine

@@ -22,8 +22,6 @@ struct ColumnType
     };
     Kind kind = Kind::Text;
     int size = 0; // Text only
-
-    bool operator==(const ColumnType&) const = default;
 };
 
 struct Column
