@@ -4,6 +4,7 @@
 #include <QCryptographicHash>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <array>
 
 namespace engine {
@@ -22,10 +23,8 @@ QByteArrayView view(std::string_view text)
 std::string hashPassword(std::string_view password, std::string_view salt, int iterations)
 {
     QCryptographicHash sha(QCryptographicHash::Sha256);
-    sha.addData(view(salt));
-    sha.addData(view(password));
-    QByteArray digest = sha.result();
-    for (int i = 1; i < iterations; ++i) {
+    QByteArray digest; // the first round hashes the salt and password alone
+    for (int i = 0; i < std::max(iterations, 1); ++i) {
         sha.reset();
         sha.addData(digest);
         sha.addData(view(salt));

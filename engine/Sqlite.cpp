@@ -79,16 +79,10 @@ std::string Statement::columnBlob(int index) const
 
 std::string quoteName(std::string_view name)
 {
-    std::string quoted;
-    quoted.reserve(name.size() + 2);
-    quoted += '"';
-    for (const char c : name) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    quoted += '"';
-    return quoted;
+    std::string quoted(1, '"');
+    for (const char c : name)
+        quoted.append(c == '"' ? 2 : 1, c);
+    return quoted + '"';
 }
 
 } // namespace engine

@@ -18,16 +18,14 @@ constexpr int MaxTextSize = 255;
 // SQLite's own rules for a column's affinity, as its documentation gives them, in their order.
 bool hasNumericAffinity(std::string_view declaration)
 {
-    std::string upper(declaration);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
-    const auto has = [&upper](std::string_view word) {
-        return upper.find(word) != std::string::npos;
+    const auto has = [declaration](std::string_view word) {
+        return !std::ranges::search(declaration, word, [](char a, char b) {
+                    return toAsciiLower(a) == b;
+                }).empty();
     };
-    if (has("INT"))
-        return true;
     // REAL, FLOA, DOUB and everything else have REAL or NUMERIC affinity.
-    return !(has("CHAR") || has("CLOB") || has("TEXT") || has("BLOB") || upper.empty());
+    return has("int") ||
+           !(has("char") || has("clob") || has("text") || has("blob") || declaration.empty());
 }
 
 } // namespace
