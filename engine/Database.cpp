@@ -85,12 +85,6 @@ void bindValue(Statement& insert, const TableDefinition& table, std::size_t i,
     insert.bindTextView(static_cast<int>(i) + 1, text);
 }
 
-struct TableInfo
-{
-    TableDefinition definition;
-    Statement insert; // INSERT INTO t VALUES (?1, ...), prepared on first use
-};
-
 } // namespace
 
 // One open database: the SQLite connection and what the engine keeps beside it.
@@ -102,20 +96,25 @@ struct Database::Impl
     }
 
     // The table named name, or the "Cannot find the input table or query" error.
-    TableInfo& requireTable(std::string_view name)
+    const TableDefinition& requireTable(std::string_view name)
     {
         // Every insert of a reload names its table the same way: no look-up, no comparison in
         // any case then.
         if (!table || name != tableAsNamed) {
-            table.reset();
-            std::optional<TableDefinition> definition = readTableDefinition(db.get(), name);
-            if (!definition)
+            forgetTable();
+            table = readTableDefinition(db.get(), name);
+            if (!table)
                 throw jet::error(jet::TableNotFound, {name});
-            table = TableInfo{std::move(*definition), Statement()};
             tableAsNamed = name;
         }
-        tableName = table->definition.name;
+        tableName = table->name;
         return *table;
+    }
+
+    void forgetTable() noexcept
+    {
+        insert = Statement();
+        table.reset();
     }
 
     std::int64_t runInsert();
@@ -129,8 +128,9 @@ struct Database::Impl
     // The table the last statement named, with its shape and prepared insert. Forgotten whenever
     // the schema may have moved (a memo step, a rollback, a new transaction), so the per-row
     // insert path never rereads it.
-    std::optional<TableInfo> table;
+    std::optional<TableDefinition> table;
     std::string tableAsNamed;         // as the last statement spelled it
+    Statement insert;                 // INSERT INTO t VALUES (?1, ...), prepared on first use
     bool inTransaction = false;       // begun by us; SQLite may have ended it on its own since
     bool commitMayHaveLanded = false; // the last commit failed past SQLite's commit point
     // Reused from one statement to the next, so a long run of inserts allocates nothing once
@@ -142,16 +142,14 @@ struct Database::Impl
 
 std::int64_t Database::Impl::runInsert()
 {
-    TableInfo& target = requireTable(statement.table);
-    const TableDefinition& definition = target.definition;
+    const TableDefinition& definition = requireTable(statement.table);
     if (statement.values.size() != definition.columns.size())
         throw jet::error(jet::ValueCountMismatch);
     if (decoded.size() < statement.values.size())
         decoded.resize(statement.values.size());
-    Statement& insert = target.insert;
     if (!insert.valid())
         insert = Statement(db.get(), insertSql(definition.name, definition.columns.size()));
-    const auto reset = qScopeGuard([&insert] { insert.reset(); });
+    const auto reset = qScopeGuard([this] { insert.reset(); });
     for (std::size_t i = 0; i < statement.values.size(); ++i)
         bindValue(insert, definition, i, statement.values[i], decoded[i]);
     insert.step();
@@ -160,7 +158,7 @@ std::int64_t Database::Impl::runInsert()
 
 std::int64_t Database::Impl::runDelete()
 {
-    execSql(db.get(), deleteSql(requireTable(statement.table).definition.name).c_str());
+    execSql(db.get(), deleteSql(requireTable(statement.table).name).c_str());
     return sqlite3_changes64(db.get());
 }
 
@@ -168,7 +166,7 @@ std::int64_t Database::Impl::runDelete()
 // it is.
 std::int64_t Database::Impl::runAlterToMemo()
 {
-    const TableDefinition definition = requireTable(statement.table).definition;
+    const TableDefinition definition = requireTable(statement.table);
     const auto column =
         std::find_if(definition.columns.begin(), definition.columns.end(), [this](const Column& c) {
             return equalsIgnoringAsciiCase(c.name, statement.column);
@@ -177,7 +175,7 @@ std::int64_t Database::Impl::runAlterToMemo()
     if (found && column->type.kind == ColumnType::Kind::Memo)
         return 0;
     // The table's prepared insert goes with its old shape, whatever happens below.
-    table.reset();
+    forgetTable();
     if (!found || !makeMemo(db.get(), definition.name, column->name))
         throw jet::error(jet::FieldNotFound, {statement.column, definition.name});
     return 0;
@@ -192,7 +190,7 @@ void Database::Impl::endTransaction(std::string_view sql)
     const bool commit = sql == "COMMIT";
     // Table shapes go back on a rollback. A failed commit leaves the transaction to the caller's
     // rollback.
-    table.reset();
+    forgetTable();
     inTransaction = commit;
     if (commit)
         commitMayHaveLanded = false;
@@ -248,7 +246,7 @@ std::int64_t Database::execute(std::string_view sql)
     Impl& d = *m_impl;
     // Outside a transaction another connection may change a table between two statements.
     if (!d.inTransaction)
-        d.table.reset();
+        d.forgetTable();
     readStatement(sql, d.statement);
     d.tableName = d.statement.table;
     try {
@@ -268,7 +266,7 @@ std::int64_t Database::execute(std::string_view sql)
 
 void Database::createTable(const TableDefinition& definition)
 {
-    m_impl->table.reset();
+    m_impl->forgetTable();
     try {
         execSql(m_impl->db.get(), createTableSql(definition).c_str());
     } catch (const SqliteError& error) {
@@ -281,7 +279,7 @@ void Database::beginTransaction()
     if (inTransaction())
         throw jet::error(jet::TransactionExists);
     // Nothing looked up before may still hold once the file is ours again.
-    m_impl->table.reset();
+    m_impl->forgetTable();
     try {
         // EXCLUSIVE waits, for the busy time at most, until readers have let go too: a reload
         // then has the file to itself before its first delete, or fails here as "in use". With

@@ -54,36 +54,6 @@ void refuseSharedRootPages(sqlite3* db, const std::string& path)
                                                shared.columnText(1).value_or("")});
 }
 
-// Those of names the file has, as its schema spells them, with their columns. A missing table is
-// the reload's to report, as it reports it on any database.
-std::vector<TableDefinition> presentTables(sqlite3* db, std::span<const std::string> names)
-{
-    std::vector<TableDefinition> present;
-    for (const std::string& name : names) {
-        if (auto table = readTableDefinition(db, name))
-            present.push_back(std::move(*table));
-    }
-    return present;
-}
-
-// SQLite's quick check of the schema with the free-page list, then of each of present and the
-// password table with its indexes.
-void quickCheckTables(sqlite3* db, const std::string& path,
-                      const std::vector<TableDefinition>& present)
-{
-    std::vector<std::string> tables{"sqlite_schema", format::PasswordTable};
-    for (const TableDefinition& table : present)
-        tables.push_back(table.name);
-    for (const std::string& table : tables) {
-        Statement check(db, "PRAGMA quick_check(" + quoteName(table) + ")");
-        const std::optional<std::string> verdict =
-            check.step() ? check.columnText(0) : std::nullopt;
-        if (verdict != "ok")
-            throw jet::fromSqlite(SqliteError(SQLITE_CORRUPT, verdict.value_or("no verdict")), path,
-                                  {});
-    }
-}
-
 // Compiles, without running them, the delete and the insert a reload will send to table: an index,
 // CHECK, DEFAULT or generated column calling a function the hardened connection does not run, or
 // naming a collation it does not have, fails here, before anything is written, and not halfway
@@ -108,11 +78,25 @@ void checkDatabaseContents(sqlite3* db, const std::string& path,
 {
     refuseForeignObjects(db, path);
     refuseSharedRootPages(db, path);
-    const std::vector<TableDefinition> present = presentTables(db, checkedTables);
-    // Before the structural check, which would meet the same function or collation.
-    for (const TableDefinition& table : present)
-        refuseUnrunnableRules(db, path, table);
-    quickCheckTables(db, path, present);
+    // SQLite's quick check of the schema with the free-page list, then of the password table and
+    // each of checkedTables the file has, with their indexes. A missing table is the reload's to
+    // report, as it reports it on any database.
+    std::vector<std::string> checked{"sqlite_schema", format::PasswordTable};
+    for (const std::string& name : checkedTables) {
+        if (const std::optional<TableDefinition> table = readTableDefinition(db, name)) {
+            // Before the structural check, which would meet the same function or collation.
+            refuseUnrunnableRules(db, path, *table);
+            checked.push_back(table->name);
+        }
+    }
+    for (const std::string& table : checked) {
+        Statement check(db, "PRAGMA quick_check(" + quoteName(table) + ")");
+        const std::optional<std::string> verdict =
+            check.step() ? check.columnText(0) : std::nullopt;
+        if (verdict != "ok")
+            throw jet::fromSqlite(SqliteError(SQLITE_CORRUPT, verdict.value_or("no verdict")), path,
+                                  {});
+    }
 }
 
 } // namespace engine
