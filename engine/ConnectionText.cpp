@@ -9,18 +9,14 @@ namespace engine {
 
 namespace {
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
+constexpr std::string_view Blanks = " \t\r\n";
 
 std::string_view trim(std::string_view text)
 {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
+    const auto first = text.find_first_not_of(Blanks);
+    return first == std::string_view::npos
+               ? std::string_view()
+               : text.substr(first, text.find_last_not_of(Blanks) - first + 1);
 }
 
 // Takes from rest the piece up to the first ";" at or after from, and that ";".
@@ -35,7 +31,7 @@ std::string_view takePiece(std::string_view& rest, std::size_t from = 0)
 // Takes one value from the front of rest, and the ";" that ends it.
 std::string readValue(std::string_view& rest)
 {
-    const std::size_t start = rest.find_first_not_of(" \t\r\n");
+    const std::size_t start = rest.find_first_not_of(Blanks);
     const char quote = start == std::string_view::npos ? '\0' : rest[start];
     if (quote != '"' && quote != '\'')
         return std::string(trim(takePiece(rest)));
@@ -85,7 +81,7 @@ std::string quoteConnectionValue(std::string_view value)
     const bool hasDouble = value.find('"') != std::string_view::npos;
     const bool hasSingle = value.find('\'') != std::string_view::npos;
     const bool plain = !hasDouble && !hasSingle && value.find(';') == std::string_view::npos &&
-                       (value.empty() || (!isBlank(value.front()) && !isBlank(value.back())));
+                       (value.empty() || trim(value).size() == value.size());
     if (plain)
         return std::string(value);
     const char quote = hasDouble && !hasSingle ? '\'' : '"';

@@ -37,7 +37,7 @@ public:
 
     bool symbol(char c)
     {
-        if (next() != c || m_rest.empty())
+        if (next() != c)
             return false;
         m_rest.remove_prefix(1);
         return true;
@@ -48,14 +48,9 @@ public:
     bool keyword(std::string_view word)
     {
         next();
-        if (m_rest.size() < word.size() ||
+        if (!equalsIgnoringAsciiCase(m_rest.substr(0, word.size()), word) ||
             (m_rest.size() > word.size() && isNameChar(m_rest[word.size()])))
             return false;
-        for (std::size_t i = 0; i < word.size(); ++i) {
-            // Setting bit 5 lowers A-Z and turns no other byte into a-z.
-            if ((m_rest[i] | 0x20) != word[i])
-                return false;
-        }
         m_rest.remove_prefix(word.size());
         return true;
     }
