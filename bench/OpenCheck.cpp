@@ -1,7 +1,7 @@
 #include "bench/OpenCheck.h"
 
 #include "bench/Sqlite.h"
-#include "engine/SchemaCheck.h"
+#include "engine/OpenChecks.h"
 #include "modules/MdlMain.h"
 #include "modules/ReferenceTable.h"
 #include "platform/MessageBox.h"

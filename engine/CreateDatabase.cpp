@@ -2,8 +2,8 @@
 
 #include "engine/ConnectionSetup.h"
 #include "engine/DatabaseFormat.h"
-#include "engine/FileProbe.h"
 #include "engine/JetErrors.h"
+#include "engine/OpenChecks.h"
 #include "engine/PasswordHash.h"
 #include "engine/Sqlite.h"
 

@@ -4,11 +4,10 @@
 #include "engine/ConnectionSetup.h"
 #include "engine/ConnectionText.h"
 #include "engine/DatabaseFormat.h"
-#include "engine/FileProbe.h"
 #include "engine/JetErrors.h"
 #include "engine/MemoColumn.h"
+#include "engine/OpenChecks.h"
 #include "engine/PasswordHash.h"
-#include "engine/SchemaCheck.h"
 #include "engine/StatementReader.h"
 
 #include <QScopeGuard>

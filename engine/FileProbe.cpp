@@ -1,14 +1,14 @@
-#include "engine/FileProbe.h"
+#include "engine/OpenChecks.h"
 
 #include "engine/DatabaseFormat.h"
 #include "engine/JetErrors.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
 #include <sqlite3.h>
 
-#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -26,7 +26,7 @@ constexpr qint64 HeaderSize = 100;
 constexpr char Magic[] = "SQLite format 3"; // with its terminating zero: the 16 header bytes
 constexpr int WriteVersionAt = 18;
 constexpr int ReadVersionAt = 19;
-constexpr int ApplicationIdAt = 68; // big-endian
+constexpr int ApplicationIdAt = 68;
 
 // Why a run could not write the file, or make its rollback journal beside it; nullopt when it
 // can do both.
@@ -81,18 +81,13 @@ void probeDatabaseFile(const std::string& path)
     }
     const QByteArray header = file.read(HeaderSize);
     file.close();
-    const auto byte = [&header](int at) {
-        return static_cast<std::uint32_t>(header.at(at) & 0xFF);
-    };
     if (header.size() != HeaderSize || !header.startsWith(QByteArrayView(Magic, sizeof Magic)))
         throw jet::error(jet::UnrecognizedFormat, {path});
     // Version 1 is the rollback journal we write; version 2 is write-ahead logging, which would
     // leave side files beside the database even after an open that fails.
-    const std::uint32_t write = byte(WriteVersionAt);
-    const std::uint32_t read = byte(ReadVersionAt);
-    const std::uint32_t applicationId = byte(ApplicationIdAt) << 24 |
-                                        byte(ApplicationIdAt + 1) << 16 |
-                                        byte(ApplicationIdAt + 2) << 8 | byte(ApplicationIdAt + 3);
+    const auto write = static_cast<unsigned char>(header.at(WriteVersionAt));
+    const auto read = static_cast<unsigned char>(header.at(ReadVersionAt));
+    const auto applicationId = qFromBigEndian<quint32>(header.constData() + ApplicationIdAt);
     if (write < 1 || write > 2 || read < 1 || read > 2 || applicationId != format::ApplicationId)
         throw jet::error(jet::UnrecognizedFormat, {path});
     if (write != 1 || read != 1)

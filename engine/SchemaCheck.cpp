@@ -1,4 +1,4 @@
-#include "engine/SchemaCheck.h"
+#include "engine/OpenChecks.h"
 
 #include "engine/DatabaseFormat.h"
 #include "engine/JetErrors.h"

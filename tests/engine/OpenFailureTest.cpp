@@ -1,5 +1,5 @@
 #include "engine/DatabaseFormat.h"
-#include "engine/FileProbe.h"
+#include "engine/OpenChecks.h"
 
 #include "tests/engine/EngineFixture.h"
 #include "tests/support/HostileDatabase.h"
