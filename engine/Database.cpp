@@ -22,27 +22,21 @@ namespace engine {
 
 namespace {
 
+// The password hash the file stores; the unrecognised-format error when it holds none of ours.
 PasswordHash readPasswordHash(sqlite3* db, const std::string& path)
 {
     try {
         Statement read(db,
                        std::string("SELECT salt, iterations, hash FROM ") + format::PasswordTable);
-        if (!read.step())
-            throw jet::error(jet::UnrecognizedFormat, {path});
-        PasswordHash stored;
-        stored.salt = read.columnBlob(0);
-        const std::int64_t iterations = read.columnInt64(1);
-        stored.hash = read.columnBlob(2);
-        if (iterations < 1 || iterations > PasswordHash::Iterations)
-            throw jet::error(jet::UnrecognizedFormat, {path});
-        stored.iterations = static_cast<int>(iterations);
-        return stored;
+        const std::int64_t iterations = read.step() ? read.columnInt64(1) : 0;
+        if (iterations >= 1 && iterations <= PasswordHash::Iterations)
+            return {read.columnBlob(0), static_cast<int>(iterations), read.columnBlob(2)};
     } catch (const SqliteError& error) {
         // SQLITE_ERROR here means the schema lacks our table: not one of our databases.
-        if (error.primaryCode() == SQLITE_ERROR)
-            throw jet::error(jet::UnrecognizedFormat, {path});
-        throw jet::fromSqlite(error, path, {});
+        if (error.primaryCode() != SQLITE_ERROR)
+            throw;
     }
+    throw jet::error(jet::UnrecognizedFormat, {path});
 }
 
 // Whether a COMMIT that has just failed on db may have left its changes in the file all the

@@ -39,28 +39,21 @@ std::string sqliteDeclaration(const ColumnType& type)
 
 ColumnType fromSqliteDeclaration(std::string_view declaration)
 {
-    if (declaration.size() > TextDeclaration.size() + 1 &&
-        equalsIgnoringAsciiCase(declaration.substr(0, TextDeclaration.size()), TextDeclaration) &&
-        declaration.back() == ')') {
-        const auto digits = declaration.substr(TextDeclaration.size(),
-                                               declaration.size() - TextDeclaration.size() - 1);
-        int size = 0;
-        const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), size);
-        if (ec == std::errc() && end == digits.data() + digits.size() && size >= 1 &&
-            size <= MaxTextSize)
-            return {ColumnType::Kind::Text, size};
-    }
-    if (hasNumericAffinity(declaration))
-        return {ColumnType::Kind::Number, 0};
-    return {ColumnType::Kind::Memo, 0};
+    const std::string_view size =
+        declaration.substr(std::min(declaration.size(), TextDeclaration.size()));
+    int n = 0;
+    const auto [end, ec] = std::from_chars(size.data(), size.data() + size.size(), n);
+    if (equalsIgnoringAsciiCase(declaration.substr(0, TextDeclaration.size()), TextDeclaration) &&
+        ec == std::errc() && std::string_view(end, size.data() + size.size()) == ")" && n >= 1 &&
+        n <= MaxTextSize)
+        return {ColumnType::Kind::Text, n};
+    return {hasNumericAffinity(declaration) ? ColumnType::Kind::Number : ColumnType::Kind::Memo, 0};
 }
 
 std::size_t countCharacters(std::string_view utf8)
 {
-    std::size_t count = 0;
-    for (const char c : utf8)
-        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    return count;
+    return static_cast<std::size_t>(std::ranges::count_if(
+        utf8, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 std::optional<TableDefinition> readTableDefinition(sqlite3* db, std::string_view name)
