@@ -100,7 +100,6 @@ struct Database::Impl
                 throw jet::error(jet::TableNotFound, {name});
             tableAsNamed = name;
         }
-        tableName = table->name;
         return *table;
     }
 
@@ -130,7 +129,6 @@ struct Database::Impl
     // they have grown to the widest row.
     ReadStatement statement;
     std::vector<std::string> decoded;
-    std::string tableName; // the statement's table as the schema spells it, once found
 };
 
 std::int64_t Database::Impl::runInsert()
@@ -241,7 +239,6 @@ std::int64_t Database::execute(std::string_view sql)
     if (!d.inTransaction)
         d.forgetTable();
     readStatement(sql, d.statement);
-    d.tableName = d.statement.table;
     try {
         switch (d.statement.kind) {
         case ReadStatement::Kind::Insert:
@@ -252,7 +249,8 @@ std::int64_t Database::execute(std::string_view sql)
             return d.runAlterToMemo();
         }
     } catch (const SqliteError& error) {
-        throw jet::fromSqlite(error, d.path, d.tableName);
+        // The table, once found, as the schema spells it.
+        throw jet::fromSqlite(error, d.path, d.table ? d.table->name : d.statement.table);
     }
     return 0;
 }
