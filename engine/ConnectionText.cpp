@@ -78,21 +78,15 @@ ConnectionSettings parseConnectionText(std::string_view text)
 
 std::string quoteConnectionValue(std::string_view value)
 {
-    const bool hasDouble = value.find('"') != std::string_view::npos;
-    const bool hasSingle = value.find('\'') != std::string_view::npos;
-    const bool plain = !hasDouble && !hasSingle && value.find(';') == std::string_view::npos &&
-                       (value.empty() || trim(value).size() == value.size());
-    if (plain)
+    if (value.find_first_of("\"';") == std::string_view::npos && trim(value).size() == value.size())
         return std::string(value);
-    const char quote = hasDouble && !hasSingle ? '\'' : '"';
+    const bool onlyDouble =
+        value.find('"') != std::string_view::npos && value.find('\'') == std::string_view::npos;
+    const char quote = onlyDouble ? '\'' : '"';
     std::string quoted(1, quote);
-    for (const char c : value) {
-        if (c == quote)
-            quoted += quote;
-        quoted += c;
-    }
-    quoted += quote;
-    return quoted;
+    for (const char c : value)
+        quoted.append(c == quote ? 2 : 1, c);
+    return quoted + quote;
 }
 
 } // namespace engine
