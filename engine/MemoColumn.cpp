@@ -32,35 +32,28 @@ bool isWordChar(char c)
 std::vector<Token> tokens(std::string_view sql)
 {
     std::vector<Token> out;
-    std::size_t i = 0;
-    while (i < sql.size()) {
+    for (std::size_t i = 0, end = 0; i < sql.size(); i = end) {
         const char c = sql[i];
-        std::size_t end = i + 1;
-        char kind = c;
-        if (std::string_view(" \t\r\n\f\v").find(c) != std::string_view::npos) {
-            i = end;
-            continue;
-        }
-        if (sql.substr(i, 2) == "--" || sql.substr(i, 2) == "/*") {
+        const std::string_view two = sql.substr(i, 2);
+        end = i + 1;
+        if (two == "--" || two == "/*") {
             const auto close = sql.find(c == '-' ? "\n" : "*/", i + 2);
-            i = close == std::string_view::npos ? sql.size() : close + (c == '-' ? 0 : 2);
-            continue;
-        }
-        if (c == '"' || c == '\'' || c == '`' || c == '[') {
+            end = close == std::string_view::npos ? sql.size() : close + (c == '-' ? 0 : 2);
+        } else if (c == '"' || c == '\'' || c == '`' || c == '[') {
             const char closing = c == '[' ? ']' : c;
             // A quote doubled inside stands for itself; brackets have no escape.
             while (end < sql.size() &&
                    (sql[end] != closing || (c != '[' && end + 1 < sql.size() && sql[end + 1] == c)))
                 end += sql[end] == closing ? 2 : 1;
             end = std::min(end + 1, sql.size());
-            kind = c == '\'' ? '\'' : 'q';
+            out.push_back({sql.substr(i, end - i), c == '\'' ? '\'' : 'q'});
         } else if (isWordChar(c)) {
             while (end < sql.size() && isWordChar(sql[end]))
                 ++end;
-            kind = 'w';
+            out.push_back({sql.substr(i, end - i), 'w'});
+        } else if (std::string_view(" \t\r\n\f\v").find(c) == std::string_view::npos) {
+            out.push_back({sql.substr(i, 1), c});
         }
-        out.push_back({sql.substr(i, end - i), kind});
-        i = end;
     }
     return out;
 }
@@ -79,22 +72,19 @@ std::string nameOf(const Token& token)
     return name;
 }
 
-bool isWord(const Token& token, std::string_view word)
+bool isWord(const Token& token, std::initializer_list<std::string_view> words)
 {
-    return token.kind == 'w' && equalsIgnoringAsciiCase(token.text, word);
+    return token.kind == 'w' && std::ranges::any_of(words, [&token](std::string_view word) {
+               return equalsIgnoringAsciiCase(token.text, word);
+           });
 }
 
 // Words that end a column's type and begin its constraints, and those that begin a table
 // constraint instead of a column.
 bool isConstraintWord(const Token& token)
 {
-    for (const std::string_view word :
-         {"CONSTRAINT", "PRIMARY", "NOT", "NULL", "UNIQUE", "CHECK", "DEFAULT", "COLLATE",
-          "REFERENCES", "GENERATED", "AS", "FOREIGN"}) {
-        if (isWord(token, word))
-            return true;
-    }
-    return false;
+    return isWord(token, {"CONSTRAINT", "PRIMARY", "NOT", "NULL", "UNIQUE", "CHECK", "DEFAULT",
+                          "COLLATE", "REFERENCES", "GENERATED", "AS", "FOREIGN"});
 }
 
 // The CREATE TABLE text createSql, as SQLite stores it, with the declared type of column (named
@@ -136,7 +126,7 @@ std::optional<std::string> withMemoType(std::string_view createSql, std::string_
     // A STRICT table, its options after the column definitions, takes only SQLite's own type
     // names; TEXT is its memo.
     const bool strict = std::any_of(all.begin() + static_cast<std::ptrdiff_t>(i), all.end(),
-                                    [](const Token& token) { return isWord(token, "STRICT"); });
+                                    [](const Token& token) { return isWord(token, {"STRICT"}); });
     const std::string memo = strict ? "TEXT" : sqliteDeclaration({ColumnType::Kind::Memo, 0});
     return std::string(createSql).replace(type->first, type->second - type->first,
                                           type->first == type->second ? " " + memo : memo);
