@@ -33,10 +33,8 @@ Statement::Statement(sqlite3* db, std::string_view sql)
 bool Statement::step()
 {
     const int rc = sqlite3_step(m_stmt.get());
-    if (rc == SQLITE_ROW)
-        return true;
-    if (rc == SQLITE_DONE)
-        return false;
+    if (rc == SQLITE_ROW || rc == SQLITE_DONE)
+        return rc == SQLITE_ROW;
     sqlite3* db = sqlite3_db_handle(m_stmt.get());
     SqliteError error(sqlite3_extended_errcode(db), sqlite3_errmsg(db));
     reset();

@@ -49,7 +49,6 @@ public:
     Statement(sqlite3* db, std::string_view sql);
 
     bool valid() const { return m_stmt != nullptr; }
-    sqlite3_stmt* get() const { return m_stmt.get(); }
 
     // True when a row is ready, false when done; raises SqliteError (the statement is reset).
     bool step();

@@ -20,114 +20,105 @@ bool isNameChar(char c)
            static_cast<unsigned char>(c) >= 0x80;
 }
 
-// Walks the text token by token; any step that does not find what it wants reports false, and
-// the caller refuses the whole text.
-class Cursor
+// Each step below takes one token off the front of rest; any that does not find what it wants
+// reports false, and the caller refuses the whole text.
+
+// The first character after the blanks, which are taken off; 0 at the end.
+char next(std::string_view& rest)
 {
-public:
-    explicit Cursor(std::string_view text) : m_rest(text) {}
+    while (!rest.empty() && isBlank(rest.front()))
+        rest.remove_prefix(1);
+    return rest.empty() ? '\0' : rest.front();
+}
 
-    // The first character after the blanks; 0 at the end.
-    char next()
-    {
-        while (!m_rest.empty() && isBlank(m_rest.front()))
-            m_rest.remove_prefix(1);
-        return m_rest.empty() ? '\0' : m_rest.front();
-    }
-
-    bool symbol(char c)
-    {
-        if (next() != c)
-            return false;
-        m_rest.remove_prefix(1);
-        return true;
-    }
-
-    // A keyword, given in lower case, in any letter case in the text; a name character may not
-    // continue it.
-    bool keyword(std::string_view word)
-    {
-        next();
-        if (!equalsIgnoringAsciiCase(m_rest.substr(0, word.size()), word) ||
-            (m_rest.size() > word.size() && isNameChar(m_rest[word.size()])))
-            return false;
-        m_rest.remove_prefix(word.size());
-        return true;
-    }
-
-    bool name(std::string_view& out)
-    {
-        const bool bracketed = symbol('[');
-        std::size_t end = bracketed ? m_rest.find(']') : 0;
-        if (end == std::string_view::npos)
-            return false;
-        while (!bracketed && end < m_rest.size() && isNameChar(m_rest[end]))
-            ++end;
-        out = m_rest.substr(0, end);
-        m_rest.remove_prefix(end + (bracketed ? 1 : 0));
-        return !out.empty();
-    }
-
-    bool literal(std::string_view& out)
-    {
-        if (!symbol('\''))
-            return false;
-        for (auto quote = m_rest.find('\''); quote != std::string_view::npos;
-             quote = m_rest.find('\'', quote + 2)) {
-            if (quote + 1 < m_rest.size() && m_rest[quote + 1] == '\'')
-                continue; // a doubled apostrophe
-            out = m_rest.substr(0, quote);
-            m_rest.remove_prefix(quote + 1);
-            return true;
-        }
+bool symbol(std::string_view& rest, char c)
+{
+    if (next(rest) != c)
         return false;
-    }
+    rest.remove_prefix(1);
+    return true;
+}
 
-    // One optional ";", then nothing but blanks.
-    bool end()
-    {
-        symbol(';');
-        next();
-        return m_rest.empty();
-    }
-
-private:
-    std::string_view m_rest;
-};
-
-bool read(std::string_view sql, ReadStatement& out)
+// A keyword, given in lower case, in any letter case in the text; a name character may not
+// continue it.
+bool keyword(std::string_view& rest, std::string_view word)
 {
-    Cursor cursor(sql);
+    next(rest);
+    if (!equalsIgnoringAsciiCase(rest.substr(0, word.size()), word) ||
+        (rest.size() > word.size() && isNameChar(rest[word.size()])))
+        return false;
+    rest.remove_prefix(word.size());
+    return true;
+}
+
+bool name(std::string_view& rest, std::string_view& out)
+{
+    const bool bracketed = symbol(rest, '[');
+    std::size_t end = bracketed ? rest.find(']') : 0;
+    if (end == std::string_view::npos)
+        return false;
+    while (!bracketed && end < rest.size() && isNameChar(rest[end]))
+        ++end;
+    out = rest.substr(0, end);
+    rest.remove_prefix(end + (bracketed ? 1 : 0));
+    return !out.empty();
+}
+
+bool literal(std::string_view& rest, std::string_view& out)
+{
+    if (!symbol(rest, '\''))
+        return false;
+    for (auto quote = rest.find('\''); quote != std::string_view::npos;
+         quote = rest.find('\'', quote + 2)) {
+        if (quote + 1 < rest.size() && rest[quote + 1] == '\'')
+            continue; // a doubled apostrophe
+        out = rest.substr(0, quote);
+        rest.remove_prefix(quote + 1);
+        return true;
+    }
+    return false;
+}
+
+// One optional ";", then nothing but blanks.
+bool end(std::string_view& rest)
+{
+    symbol(rest, ';');
+    next(rest);
+    return rest.empty();
+}
+
+bool read(std::string_view rest, ReadStatement& out)
+{
     // The first letter picks the one shape worth trying: the insert, once per data line, then
     // never pays for the others' keywords.
-    switch (toAsciiLower(cursor.next())) {
+    switch (toAsciiLower(next(rest))) {
     case 'd':
         out.kind = ReadStatement::Kind::Delete;
-        return cursor.keyword("delete") && cursor.keyword("from") && cursor.name(out.table) &&
-               cursor.end();
+        return keyword(rest, "delete") && keyword(rest, "from") && name(rest, out.table) &&
+               end(rest);
     case 'a': {
         out.kind = ReadStatement::Kind::AlterToMemo;
-        if (!cursor.keyword("alter") || !cursor.keyword("table") || !cursor.name(out.table) ||
-            !cursor.keyword("alter"))
+        if (!keyword(rest, "alter") || !keyword(rest, "table") || !name(rest, out.table) ||
+            !keyword(rest, "alter"))
             return false;
         // COLUMN is optional, and a column may itself be called Column.
-        Cursor withoutWord = cursor;
-        const auto toMemo = [&out](Cursor& rest) {
-            return rest.name(out.column) && rest.keyword("memo") && rest.end();
+        std::string_view withoutWord = rest;
+        const auto toMemo = [&out](std::string_view& tail) {
+            return name(tail, out.column) && keyword(tail, "memo") && end(tail);
         };
-        return (cursor.keyword("column") && toMemo(cursor)) || toMemo(withoutWord);
+        return (keyword(rest, "column") && toMemo(rest)) || toMemo(withoutWord);
     }
     case 'i':
         out.kind = ReadStatement::Kind::Insert;
         out.values.clear();
-        if (!cursor.keyword("insert") || !cursor.keyword("into") || !cursor.name(out.table) ||
-            !cursor.keyword("values") || !cursor.symbol('('))
+        if (!keyword(rest, "insert") || !keyword(rest, "into") || !name(rest, out.table) ||
+            !keyword(rest, "values") || !symbol(rest, '('))
             return false;
         do {
-            if (!cursor.literal(out.values.emplace_back()))
+            if (!literal(rest, out.values.emplace_back()))
                 return false;
-        } while (cursor.symbol(','));
-        return cursor.symbol(')') && cursor.end();
+        } while (symbol(rest, ','));
+        return symbol(rest, ')') && end(rest);
     default:
         return false;
     }
