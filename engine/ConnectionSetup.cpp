@@ -51,7 +51,7 @@ void applyWriteSettings(sqlite3* db)
     // whole old table: a reload then needs room for both tables, and fails on a nearly full
     // disk. Without it a reload needs about the room of its new rows.
     execSql(db, "PRAGMA secure_delete = OFF");
-    execSql(db, ("PRAGMA cache_size = -" + std::to_string(format::PageCacheKiB)).c_str());
+    execSql(db, "PRAGMA cache_size = -" + std::to_string(format::PageCacheKiB));
 }
 
 } // namespace engine

@@ -18,12 +18,10 @@ namespace {
 
 void writeSchema(sqlite3* db, const std::string& password)
 {
-    execSql(db, "PRAGMA journal_mode = DELETE");
-    execSql(db, ("PRAGMA application_id = " + std::to_string(format::ApplicationId)).c_str());
-    execSql(db, "BEGIN IMMEDIATE");
-    execSql(db, (std::string("CREATE TABLE ") + format::PasswordTable +
-                 " (salt BLOB NOT NULL, iterations INTEGER NOT NULL, hash BLOB NOT NULL)")
-                    .c_str());
+    execSql(db, "PRAGMA journal_mode = DELETE; PRAGMA application_id = " +
+                    std::to_string(format::ApplicationId) + "; BEGIN IMMEDIATE; CREATE TABLE " +
+                    format::PasswordTable +
+                    " (salt BLOB NOT NULL, iterations INTEGER NOT NULL, hash BLOB NOT NULL)");
     const PasswordHash hash = PasswordHash::make(password);
     Statement insert(db, std::string("INSERT INTO ") + format::PasswordTable +
                              " (salt, iterations, hash) VALUES (?1, ?2, ?3)");

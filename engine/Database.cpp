@@ -149,7 +149,7 @@ std::int64_t Database::Impl::runInsert()
 
 std::int64_t Database::Impl::runDelete()
 {
-    execSql(db.get(), deleteSql(requireTable(statement.table).name).c_str());
+    execSql(db.get(), deleteSql(requireTable(statement.table).name));
     return sqlite3_changes64(db.get());
 }
 
@@ -186,7 +186,7 @@ void Database::Impl::endTransaction(std::string_view sql)
     if (commit)
         commitMayHaveLanded = false;
     try {
-        execSql(db.get(), std::string(sql).c_str());
+        execSql(db.get(), std::string(sql));
     } catch (const SqliteError& error) {
         commitMayHaveLanded = commit && failedCommitMayHaveLanded(db.get());
         throw jet::fromSqlite(error, path, {});
@@ -259,7 +259,7 @@ void Database::createTable(const TableDefinition& definition)
 {
     m_impl->forgetTable();
     try {
-        execSql(m_impl->db.get(), createTableSql(definition).c_str());
+        execSql(m_impl->db.get(), createTableSql(definition));
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, m_impl->path, definition.name);
     }

@@ -163,7 +163,7 @@ void setStoredSql(sqlite3* db, const std::string& table, const std::string& sql)
         update.bindText(2, table);
         update.step();
         // Other connections see the change by the version, as after any change of schema.
-        execSql(db, ("PRAGMA schema_version = " + std::to_string(nextVersion)).c_str());
+        execSql(db, "PRAGMA schema_version = " + std::to_string(nextVersion));
     }
     execSql(db, "RELEASE tandera_memo");
     undo.dismiss();

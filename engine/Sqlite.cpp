@@ -12,9 +12,9 @@ void throwSqliteError(sqlite3* db, int code)
     throw SqliteError((extended & 0xff) == (code & 0xff) ? extended : code, message);
 }
 
-void execSql(sqlite3* db, const char* sql)
+void execSql(sqlite3* db, const std::string& sql)
 {
-    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
         throwSqliteError(db, rc);
 }

@@ -38,7 +38,7 @@ using SqliteHandle = std::unique_ptr<sqlite3, SqliteCloser>;
 [[noreturn]] void throwSqliteError(sqlite3* db, int code);
 
 // Runs SQL text that returns no rows; raises SqliteError.
-void execSql(sqlite3* db, const char* sql);
+void execSql(sqlite3* db, const std::string& sql);
 
 // One prepared statement, finalized when it goes.
 class Statement
