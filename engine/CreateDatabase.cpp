@@ -24,10 +24,10 @@ void writeSchema(sqlite3* db, const std::string& password)
                     " (salt BLOB NOT NULL, iterations INTEGER NOT NULL, hash BLOB NOT NULL)");
     const PasswordHash hash = PasswordHash::make(password);
     Statement insert(db, std::string("INSERT INTO ") + format::PasswordTable +
-                             " (salt, iterations, hash) VALUES (?1, ?2, ?3)");
+                             " (salt, iterations, hash) VALUES (?1, " +
+                             std::to_string(hash.iterations) + ", ?2)");
     insert.bindBlob(1, hash.salt);
-    insert.bindInt64(2, hash.iterations);
-    insert.bindBlob(3, hash.hash);
+    insert.bindBlob(2, hash.hash);
     insert.step();
     execSql(db, "COMMIT");
 }

@@ -56,28 +56,6 @@ bool failedCommitMayHaveLanded(sqlite3* db)
     return !std::filesystem::exists(std::filesystem::path(journal), error) || error;
 }
 
-// Checks literal against its column and binds it as parameter i + 1. The text bound must
-// outlive the step: the literal views the statement text, and decoded lives in the connection.
-void bindValue(Statement& insert, const TableDefinition& table, std::size_t i,
-               std::string_view literal, std::string& decoded)
-{
-    const Column& column = table.columns[i];
-    if (column.type.kind == ColumnType::Kind::Number)
-        throw jet::error(jet::TypeMismatch, {column.name, table.name});
-    std::string_view text = literal;
-    if (literal.find('\'') != std::string_view::npos) {
-        decodeLiteral(literal, decoded);
-        text = decoded;
-    }
-    // Bytes are never fewer than characters: only a text longer in bytes needs counting.
-    const auto size = static_cast<std::size_t>(column.type.size);
-    if (column.type.kind == ColumnType::Kind::Text && text.size() > size &&
-        countCharacters(text) > size)
-        throw jet::error(jet::FieldTooSmall,
-                         {column.name, table.name, std::to_string(column.type.size)});
-    insert.bindTextView(static_cast<int>(i) + 1, text);
-}
-
 } // namespace
 
 // One open database: the SQLite connection and what the engine keeps beside it.
@@ -141,8 +119,25 @@ std::int64_t Database::Impl::runInsert()
     if (!insert.valid())
         insert = Statement(db.get(), insertSql(definition.name, definition.columns.size()));
     const auto reset = qScopeGuard([this] { insert.reset(); });
-    for (std::size_t i = 0; i < statement.values.size(); ++i)
-        bindValue(insert, definition, i, statement.values[i], decoded[i]);
+    // Each literal, checked against its column, is bound as parameter i + 1. The text bound must
+    // outlive the step: the literal views the statement text, and decoded lives here.
+    for (std::size_t i = 0; i < statement.values.size(); ++i) {
+        const Column& column = definition.columns[i];
+        if (column.type.kind == ColumnType::Kind::Number)
+            throw jet::error(jet::TypeMismatch, {column.name, definition.name});
+        std::string_view text = statement.values[i];
+        if (text.find('\'') != std::string_view::npos) {
+            decodeLiteral(text, decoded[i]);
+            text = decoded[i];
+        }
+        // Bytes are never fewer than characters: only a text longer in bytes needs counting.
+        const auto size = static_cast<std::size_t>(column.type.size);
+        if (column.type.kind == ColumnType::Kind::Text && text.size() > size &&
+            countCharacters(text) > size)
+            throw jet::error(jet::FieldTooSmall,
+                             {column.name, definition.name, std::to_string(size)});
+        insert.bindTextView(static_cast<int>(i) + 1, text);
+    }
     insert.step();
     return sqlite3_changes64(db.get());
 }

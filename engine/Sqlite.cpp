@@ -35,10 +35,8 @@ bool Statement::step()
     const int rc = sqlite3_step(m_stmt.get());
     if (rc == SQLITE_ROW || rc == SQLITE_DONE)
         return rc == SQLITE_ROW;
-    sqlite3* db = sqlite3_db_handle(m_stmt.get());
-    SqliteError error(sqlite3_extended_errcode(db), sqlite3_errmsg(db));
     reset();
-    throw error;
+    throwSqliteError(sqlite3_db_handle(m_stmt.get()), rc);
 }
 
 void Statement::checkBind(int rc) const

@@ -60,10 +60,6 @@ public:
     void bindTextView(int index, std::string_view text) { bindText(index, text, SQLITE_STATIC); }
     void bindText(int index, std::string_view text) { bindText(index, text, SQLITE_TRANSIENT); }
     void bindBlob(int index, std::string_view bytes);
-    void bindInt64(int index, std::int64_t value)
-    {
-        checkBind(sqlite3_bind_int64(m_stmt.get(), index, value));
-    }
 
     int columnCount() const { return sqlite3_column_count(m_stmt.get()); }
     std::optional<std::string> columnText(int index) const;
