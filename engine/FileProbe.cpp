@@ -12,10 +12,8 @@
 #include <optional>
 #include <string_view>
 
-#ifndef _WIN32
 #include <cerrno>
 #include <unistd.h>
-#endif
 
 namespace engine {
 
@@ -32,13 +30,6 @@ constexpr int ApplicationIdAt = 68;
 // can do both.
 std::optional<jet::Text> writeRefusal(const QFileInfo& info)
 {
-#ifdef _WIN32
-    if (!info.isWritable())
-        return jet::ReadOnlyFile;
-    if (!QFileInfo(info.absolutePath()).isWritable())
-        return jet::ReadOnlyFolder;
-    return std::nullopt;
-#else
     // access() tells the reasons apart: EROFS for a read-only file system, EPERM for an
     // immutable or append-only file (even for root), EACCES for permissions.
     const auto writable = [](const QString& name) {
@@ -51,7 +42,6 @@ std::optional<jet::Text> writeRefusal(const QFileInfo& info)
     if (!writable(info.absolutePath()))
         return errno == EROFS ? jet::ReadOnlyFileSystem : jet::ReadOnlyFolder;
     return std::nullopt;
-#endif
 }
 
 } // namespace

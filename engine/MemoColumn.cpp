@@ -138,35 +138,33 @@ std::optional<std::string> withMemoType(std::string_view createSql, std::string_
 // column it was, so no row, index or constraint needs anything else.
 void setStoredSql(sqlite3* db, const std::string& table, const std::string& sql)
 {
-    execSql(db, "SAVEPOINT tandera_memo");
-    auto undo = qScopeGuard([db] {
-        // Errors here cannot be reported; a transaction SQLite already ended on its own makes
-        // both fail harmlessly.
-        sqlite3_exec(db, "ROLLBACK TO tandera_memo", nullptr, nullptr, nullptr);
-        sqlite3_exec(db, "RELEASE tandera_memo", nullptr, nullptr, nullptr);
-    });
     Statement version(db, "PRAGMA schema_version");
     const std::int64_t nextVersion = (version.step() ? version.columnInt64(0) : 0) + 1;
     version.reset();
-    {
-        // Defensive mode is off, and the schema writable, only around the two statements.
-        sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 0, nullptr);
-        const auto protect = qScopeGuard([db] {
-            // RESET also makes the connection read the schema afresh.
-            sqlite3_exec(db, "PRAGMA writable_schema = RESET", nullptr, nullptr, nullptr);
-            sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
-        });
-        execSql(db, "PRAGMA writable_schema = ON");
-        Statement update(db,
-                         "UPDATE sqlite_schema SET sql = ?1 WHERE type = 'table' AND name = ?2");
-        update.bindText(1, sql);
-        update.bindText(2, table);
-        update.step();
-        // Other connections see the change by the version, as after any change of schema.
-        execSql(db, "PRAGMA schema_version = " + std::to_string(nextVersion));
-    }
+    execSql(db, "SAVEPOINT tandera_memo");
+    // Defensive mode is off, and the schema writable, only around the two statements.
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 0, nullptr);
+    bool released = false;
+    const auto restore = qScopeGuard([db, &released] {
+        // RESET also makes the connection read the schema afresh. Errors here cannot be
+        // reported; a transaction SQLite already ended on its own makes the last two fail
+        // harmlessly.
+        sqlite3_exec(db, "PRAGMA writable_schema = RESET", nullptr, nullptr, nullptr);
+        sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+        if (!released) {
+            sqlite3_exec(db, "ROLLBACK TO tandera_memo", nullptr, nullptr, nullptr);
+            sqlite3_exec(db, "RELEASE tandera_memo", nullptr, nullptr, nullptr);
+        }
+    });
+    execSql(db, "PRAGMA writable_schema = ON");
+    Statement update(db, "UPDATE sqlite_schema SET sql = ?1 WHERE type = 'table' AND name = ?2");
+    update.bindText(1, sql);
+    update.bindText(2, table);
+    update.step();
+    // Other connections see the change by the version, as after any change of schema.
+    execSql(db, "PRAGMA schema_version = " + std::to_string(nextVersion));
     execSql(db, "RELEASE tandera_memo");
-    undo.dismiss();
+    released = true;
 }
 
 } // namespace

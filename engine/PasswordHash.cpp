@@ -38,11 +38,9 @@ PasswordHash PasswordHash::make(std::string_view password)
 {
     std::array<quint32, SaltSize / sizeof(quint32)> words{};
     QRandomGenerator::system()->fillRange(words.data(), static_cast<qsizetype>(words.size()));
-    PasswordHash result;
-    result.salt.assign(reinterpret_cast<const char*>(words.data()), SaltSize);
-    result.iterations = Iterations;
-    result.hash = hashPassword(password, result.salt, result.iterations);
-    return result;
+    std::string salt(reinterpret_cast<const char*>(words.data()), SaltSize);
+    std::string hash = hashPassword(password, salt, Iterations);
+    return {std::move(salt), Iterations, std::move(hash)};
 }
 
 bool PasswordHash::matches(std::string_view password) const

@@ -13,32 +13,27 @@ namespace engine {
 
 namespace {
 
-// What kind of object a schema entry of type, made by sql, is when it is neither a table nor an
-// index; nullopt for those. SQLite stores the statement that made each object with these words
-// first, exactly so.
-std::optional<jet::Text> foreignKind(std::string_view type, const std::optional<std::string>& sql)
-{
-    const auto madeBy = [&sql](std::string_view words) {
-        return sql && sql->starts_with(words);
-    };
-    // An index SQLite makes for a key or UNIQUE constraint has no text.
-    if ((type == "table" && madeBy("CREATE TABLE ")) ||
-        (type == "index" && (!sql || madeBy("CREATE INDEX ") || madeBy("CREATE UNIQUE INDEX "))))
-        return std::nullopt;
-    if (type == "trigger" || madeBy("CREATE TRIGGER"))
-        return jet::Trigger;
-    if (type == "view" || madeBy("CREATE VIEW"))
-        return jet::View;
-    return madeBy("CREATE VIRTUAL TABLE") ? jet::VirtualTable : jet::OtherSchemaObject;
-}
-
+// Refuses any schema entry but a table or an index. SQLite stores the statement that made each
+// object with these words first, exactly so.
 void refuseForeignObjects(sqlite3* db, const std::string& path)
 {
     Statement schema(db, "SELECT type, name, sql FROM sqlite_schema ORDER BY rowid");
     while (schema.step()) {
-        const auto kind = foreignKind(schema.columnText(0).value_or(""), schema.columnText(2));
-        if (kind)
-            throw jet::error(*kind, {path, schema.columnText(1).value_or("")});
+        const std::string type = schema.columnText(0).value_or("");
+        const std::optional<std::string> sql = schema.columnText(2);
+        const auto madeBy = [&sql](std::string_view words) {
+            return sql && sql->starts_with(words);
+        };
+        // An index SQLite makes for a key or UNIQUE constraint has no text.
+        if ((type == "table" && madeBy("CREATE TABLE ")) ||
+            (type == "index" &&
+             (!sql || madeBy("CREATE INDEX ") || madeBy("CREATE UNIQUE INDEX "))))
+            continue;
+        const jet::Text& kind = type == "trigger" || madeBy("CREATE TRIGGER") ? jet::Trigger
+                                : type == "view" || madeBy("CREATE VIEW")     ? jet::View
+                                : madeBy("CREATE VIRTUAL TABLE")              ? jet::VirtualTable
+                                                                 : jet::OtherSchemaObject;
+        throw jet::error(kind, {path, schema.columnText(1).value_or("")});
     }
 }
 
