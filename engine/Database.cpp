@@ -12,7 +12,6 @@
 
 #include <QScopeGuard>
 
-#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -153,16 +152,14 @@ std::int64_t Database::Impl::runDelete()
 std::int64_t Database::Impl::runAlterToMemo()
 {
     const TableDefinition definition = requireTable(statement.table);
-    const auto column =
-        std::find_if(definition.columns.begin(), definition.columns.end(), [this](const Column& c) {
-            return equalsIgnoringAsciiCase(c.name, statement.column);
-        });
-    const bool found = column != definition.columns.end();
-    if (found && column->type.kind == ColumnType::Kind::Memo)
+    const Column* column = nullptr;
+    for (const Column& candidate : definition.columns)
+        column = equalsIgnoringAsciiCase(candidate.name, statement.column) ? &candidate : column;
+    if (column && column->type.kind == ColumnType::Kind::Memo)
         return 0;
     // The table's prepared insert goes with its old shape, whatever happens below.
     forgetTable();
-    if (!found || !makeMemo(db.get(), definition.name, column->name))
+    if (!column || !makeMemo(db.get(), definition.name, column->name))
         throw jet::error(jet::FieldNotFound, {statement.column, definition.name});
     return 0;
 }

@@ -3,14 +3,11 @@
 #include "engine/AsciiCase.h"
 #include "engine/JetErrors.h"
 
+#include <algorithm>
+
 namespace engine {
 
 namespace {
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
 
 // Bare names may hold letters of any script: every byte of UTF-8 counts.
 bool isNameChar(char c)
@@ -26,8 +23,7 @@ bool isNameChar(char c)
 // The first character after the blanks, which are taken off; 0 at the end.
 char next(std::string_view& rest)
 {
-    while (!rest.empty() && isBlank(rest.front()))
-        rest.remove_prefix(1);
+    rest.remove_prefix(std::min(rest.find_first_not_of(" \t\r\n"), rest.size()));
     return rest.empty() ? '\0' : rest.front();
 }
 
