@@ -3,8 +3,6 @@
 #include "engine/AsciiCase.h"
 #include "engine/JetErrors.h"
 
-#include <optional>
-
 namespace engine {
 
 namespace {
@@ -49,11 +47,10 @@ std::string readValue(std::string_view& rest)
 
 } // namespace
 
-ConnectionSettings parseConnectionText(std::string_view text)
+ConnectionSettings parseConnectionText(std::string_view rest)
 {
     ConnectionSettings settings;
-    std::optional<std::string> provider;
-    std::string_view rest = text;
+    std::string provider; // none reads as another provider
     while (!rest.empty()) {
         const auto equals = rest.find('=');
         if (equals == std::string_view::npos || rest.find(';') < equals) {
@@ -71,7 +68,7 @@ ConnectionSettings parseConnectionText(std::string_view text)
         else if (equalsIgnoringAsciiCase(key, "Jet OLEDB:Database Password"))
             settings.password = std::move(value);
     }
-    if (!provider || !equalsIgnoringAsciiCase(*provider, "Microsoft.Jet.OLEDB.4.0"))
+    if (!equalsIgnoringAsciiCase(provider, "Microsoft.Jet.OLEDB.4.0"))
         throw jet::error(jet::ProviderNotFound);
     return settings;
 }

@@ -64,11 +64,8 @@ void probeDatabaseFile(const std::string& path)
         throw jet::error(jet::UnrecognizedFormat, {path});
 
     QFile file(name);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly)) {
-        if (file.error() == QFileDevice::OpenError && !QFileInfo::exists(name))
-            throw jet::error(jet::FileNotFound, {path});
-        throw jet::error(jet::NoPermission, {path});
-    }
+    if (!file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly))
+        throw jet::error(QFileInfo::exists(name) ? jet::NoPermission : jet::FileNotFound, {path});
     const QByteArray header = file.read(HeaderSize);
     file.close();
     if (header.size() != HeaderSize || !header.startsWith(QByteArrayView(Magic, sizeof Magic)))
