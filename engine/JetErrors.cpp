@@ -27,16 +27,13 @@ Error syntaxError(std::string_view statement)
 {
     // The first characters are enough to tell which statement it was, and keep the message short.
     constexpr std::size_t Shown = 40;
-    const auto continuation = [&statement](std::size_t i) {
-        return (static_cast<unsigned char>(statement[i]) & 0xC0) == 0x80;
-    };
-    std::size_t characters = 0;
-    std::size_t cut = 0;
-    for (; cut < statement.size() && (characters < Shown || continuation(cut)); ++cut)
-        characters += continuation(cut) ? 0 : 1;
-    const std::string shown(cut < statement.size() ? std::string(statement.substr(0, cut)) + "..."
-                                                   : std::string(statement));
-    return error(SyntaxError, {shown});
+    const std::u32string characters =
+        QString::fromUtf8(statement.data(), static_cast<qsizetype>(statement.size()))
+            .toStdU32String();
+    if (characters.size() <= Shown)
+        return error(SyntaxError, {statement});
+    return error(SyntaxError,
+                 {QString::fromStdU32String(characters.substr(0, Shown)).toStdString() + "..."});
 }
 
 Error fromSqlite(const SqliteError& sqliteError, std::string_view path, std::string_view table)

@@ -147,14 +147,12 @@ void setStoredSql(sqlite3* db, const std::string& table, const std::string& sql)
     bool released = false;
     const auto restore = qScopeGuard([db, &released] {
         // RESET also makes the connection read the schema afresh. Errors here cannot be
-        // reported; a transaction SQLite already ended on its own makes the last two fail
-        // harmlessly.
+        // reported; a transaction SQLite already ended on its own makes the undo fail harmlessly.
         sqlite3_exec(db, "PRAGMA writable_schema = RESET", nullptr, nullptr, nullptr);
         sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
-        if (!released) {
-            sqlite3_exec(db, "ROLLBACK TO tandera_memo", nullptr, nullptr, nullptr);
-            sqlite3_exec(db, "RELEASE tandera_memo", nullptr, nullptr, nullptr);
-        }
+        if (!released)
+            sqlite3_exec(db, "ROLLBACK TO tandera_memo; RELEASE tandera_memo", nullptr, nullptr,
+                         nullptr);
     });
     execSql(db, "PRAGMA writable_schema = ON");
     Statement update(db, "UPDATE sqlite_schema SET sql = ?1 WHERE type = 'table' AND name = ?2");

@@ -131,11 +131,9 @@ void readStatement(std::string_view sql, ReadStatement& out)
 void decodeLiteral(std::string_view literal, std::string& out)
 {
     out.clear();
-    for (std::size_t i = 0; i < literal.size(); ++i) {
+    // The second of a doubled pair is skipped.
+    for (std::size_t i = 0; i < literal.size(); i += literal[i] == '\'' ? 2 : 1)
         out += literal[i];
-        if (literal[i] == '\'')
-            ++i; // the second of a doubled pair
-    }
 }
 
 } // namespace engine
