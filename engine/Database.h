@@ -20,9 +20,8 @@ public:
     // Source=...;Jet OLEDB:Database Password=...;"). Raises 3706 for another provider, and the
     // open failures (missing file, unrecognised format, write-ahead-log mode, wrong password, in
     // use, a damaged file, a file holding a trigger, view or virtual table). A failed open
-    // never creates, changes or truncates a file. The structural check reads the schema, the
-    // free-page list, the password table and those of checkedTables the file has (the tables
-    // the caller will write), each with its indexes, and nothing else.
+    // never creates, changes or truncates a file. checkedTables are the tables the caller will
+    // write, which the open's look at the file covers (checkDatabaseContents, OpenChecks.h).
     static Database openConnectionText(std::string_view connectionText,
                                        std::span<const std::string> checkedTables = {});
 

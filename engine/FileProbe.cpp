@@ -67,7 +67,6 @@ void probeDatabaseFile(const std::string& path)
     if (!file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly))
         throw jet::error(QFileInfo::exists(name) ? jet::NoPermission : jet::FileNotFound, {path});
     const QByteArray header = file.read(HeaderSize);
-    file.close();
     if (header.size() != HeaderSize || !header.startsWith(QByteArrayView(Magic, sizeof Magic)))
         throw jet::error(jet::UnrecognizedFormat, {path});
     // Version 1 is the rollback journal we write; version 2 is write-ahead logging, which would
