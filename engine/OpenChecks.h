@@ -6,8 +6,6 @@
 #include <span>
 #include <string>
 
-// What an open looks at before it trusts a file: the file itself before SQLite may touch it
-// (FileProbe.cpp), then its contents (SchemaCheck.cpp).
 namespace engine {
 
 // Looks at the file at path before SQLite may touch it, reading its header only: raises the

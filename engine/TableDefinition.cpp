@@ -32,9 +32,9 @@ bool hasNumericAffinity(std::string_view declaration)
 
 std::string sqliteDeclaration(const ColumnType& type)
 {
-    if (type.kind == ColumnType::Kind::Text)
-        return std::string(TextDeclaration) + std::to_string(type.size) + ")";
-    return std::string(MemoDeclaration);
+    return type.kind == ColumnType::Kind::Text
+               ? std::string(TextDeclaration) + std::to_string(type.size) + ")"
+               : std::string(MemoDeclaration);
 }
 
 ColumnType fromSqliteDeclaration(std::string_view declaration)
@@ -68,12 +68,11 @@ std::optional<TableDefinition> readTableDefinition(sqlite3* db, std::string_view
     TableDefinition definition{lookup.columnText(0).value_or(""), {}};
     Statement columns(db, "SELECT name, type, \"notnull\", pk FROM pragma_table_info(?1)");
     columns.bindText(1, definition.name);
-    while (columns.step()) {
+    while (columns.step())
         definition.columns.push_back({columns.columnText(0).value_or(""),
                                       fromSqliteDeclaration(columns.columnText(1).value_or("")),
                                       columns.columnInt64(2) != 0,
                                       static_cast<int>(columns.columnInt64(3))});
-    }
     return definition;
 }
 
