@@ -50,12 +50,6 @@ ColumnType fromSqliteDeclaration(std::string_view declaration)
     return {hasNumericAffinity(declaration) ? ColumnType::Kind::Number : ColumnType::Kind::Memo, 0};
 }
 
-std::size_t countCharacters(std::string_view utf8)
-{
-    return static_cast<std::size_t>(std::ranges::count_if(
-        utf8, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 std::optional<TableDefinition> readTableDefinition(sqlite3* db, std::string_view name)
 {
     if (equalsIgnoringAsciiCase(name, format::PasswordTable))

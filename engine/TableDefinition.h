@@ -48,9 +48,6 @@ std::string sqliteDeclaration(const ColumnType& type);
 // as a memo does.
 ColumnType fromSqliteDeclaration(std::string_view declaration);
 
-// The number of characters (Unicode code points) in UTF-8 text.
-std::size_t countCharacters(std::string_view utf8);
-
 // The table named name in any letter case, as the schema of db spells it and with its columns;
 // nullopt when there is none (the password table and SQLite's own count as none). Raises
 // SqliteError.
