@@ -37,52 +37,43 @@ void refuseForeignObjects(sqlite3* db, const std::string& path)
     }
 }
 
-// Two entries on one root page would let a reload of one rewrite the other, and the checks
-// below, one table at a time, would never see it.
-void refuseSharedRootPages(sqlite3* db, const std::string& path)
-{
-    Statement shared(db, "SELECT a.name, b.name FROM sqlite_schema a JOIN sqlite_schema b "
-                         "ON a.rootpage = b.rootpage AND a.rowid < b.rowid "
-                         "WHERE a.rootpage <> 0 LIMIT 1");
-    if (shared.step())
-        throw jet::error(jet::SharedRootPage, {path, shared.columnText(0).value_or(""),
-                                               shared.columnText(1).value_or("")});
-}
-
-// Compiles, without running them, the delete and the insert a reload will send to table: an index,
-// CHECK, DEFAULT or generated column calling a function the hardened connection does not run, or
-// naming a collation it does not have, fails here, before anything is written, and not halfway
-// through a run.
-void refuseUnrunnableRules(sqlite3* db, const std::string& path, const TableDefinition& table)
-{
-    try {
-        Statement(db, insertSql(table.name, table.columns.size()));
-        Statement(db, deleteSql(table.name));
-    } catch (const SqliteError& error) {
-        // A damaged file fails otherwise, and is reported as damaged.
-        if (error.primaryCode() != SQLITE_ERROR)
-            throw;
-        throw jet::error(jet::UnrunnableRules, {path, table.name});
-    }
-}
-
 } // namespace
 
 void checkDatabaseContents(sqlite3* db, const std::string& path,
                            std::span<const std::string> checkedTables)
 {
     refuseForeignObjects(db, path);
-    refuseSharedRootPages(db, path);
+    // Two entries on one root page would let a reload of one rewrite the other, and the checks
+    // below, one table at a time, would never see it.
+    Statement shared(db, "SELECT a.name, b.name FROM sqlite_schema a JOIN sqlite_schema b "
+                         "ON a.rootpage = b.rootpage AND a.rowid < b.rowid "
+                         "WHERE a.rootpage <> 0 LIMIT 1");
+    if (shared.step())
+        throw jet::error(jet::SharedRootPage, {path, shared.columnText(0).value_or(""),
+                                               shared.columnText(1).value_or("")});
     // SQLite's quick check of the schema with the free-page list, then of the password table and
     // each of checkedTables the file has, with their indexes. A missing table is the reload's to
     // report, as it reports it on any database.
     std::vector<std::string> checked{"sqlite_schema", format::PasswordTable};
     for (const std::string& name : checkedTables) {
-        if (const std::optional<TableDefinition> table = readTableDefinition(db, name)) {
-            // Before the structural check, which would meet the same function or collation.
-            refuseUnrunnableRules(db, path, *table);
-            checked.push_back(table->name);
+        const std::optional<TableDefinition> table = readTableDefinition(db, name);
+        if (!table)
+            continue;
+        // Compiles, without running them, the delete and the insert a reload will send to the
+        // table: an index, CHECK, DEFAULT or generated column calling a function the hardened
+        // connection does not run, or naming a collation it does not have, fails here, before
+        // anything is written, and not halfway through a run; and before the structural check,
+        // which would meet the same function or collation.
+        try {
+            Statement(db, insertSql(table->name, table->columns.size()));
+            Statement(db, deleteSql(table->name));
+        } catch (const SqliteError& error) {
+            // A damaged file fails otherwise, and is reported as damaged.
+            if (error.primaryCode() != SQLITE_ERROR)
+                throw;
+            throw jet::error(jet::UnrunnableRules, {path, table->name});
         }
+        checked.push_back(table->name);
     }
     for (const std::string& table : checked) {
         Statement check(db, "PRAGMA quick_check(" + quoteName(table) + ")");
