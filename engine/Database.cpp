@@ -97,8 +97,8 @@ struct Database::Impl
     std::int64_t runInsert();
     std::int64_t runDelete();
     std::int64_t runAlterToMemo();
-    // Ends the transaction with sql, COMMIT or ROLLBACK.
-    void endTransaction(std::string_view sql);
+    // Ends the transaction with a COMMIT, or else a ROLLBACK.
+    void endTransaction(bool commit);
 
     SqliteHandle db; // first, so it outlives every statement below
     std::string path;
@@ -172,13 +172,12 @@ std::int64_t Database::Impl::runAlterToMemo()
     return 0;
 }
 
-void Database::Impl::endTransaction(std::string_view sql)
+void Database::Impl::endTransaction(bool commit)
 {
     if (!inTransaction || sqlite3_get_autocommit(db.get())) {
         inTransaction = false;
         throw jet::error(jet::NoTransaction);
     }
-    const bool commit = sql == "COMMIT";
     // Table shapes go back on a rollback. A failed commit leaves the transaction to the caller's
     // rollback.
     forgetTable();
@@ -186,7 +185,7 @@ void Database::Impl::endTransaction(std::string_view sql)
     if (commit)
         commitMayHaveLanded = false;
     try {
-        execSql(db.get(), std::string(sql));
+        execSql(db.get(), commit ? "COMMIT" : "ROLLBACK");
     } catch (const SqliteError& error) {
         commitMayHaveLanded = commit && failedCommitMayHaveLanded(db.get());
         throw jet::fromSqlite(error, path, {});
@@ -285,12 +284,12 @@ void Database::beginTransaction()
 
 void Database::commitTransaction()
 {
-    m_impl->endTransaction("COMMIT");
+    m_impl->endTransaction(true);
 }
 
 void Database::rollbackTransaction()
 {
-    m_impl->endTransaction("ROLLBACK");
+    m_impl->endTransaction(false);
 }
 
 bool Database::commitMayHaveLanded() const

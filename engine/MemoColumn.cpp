@@ -64,11 +64,9 @@ std::string nameOf(const Token& token)
     if (token.kind != 'q')
         return std::string(token.text);
     std::string name;
-    for (std::size_t i = 1; i + 1 < token.text.size(); ++i) {
+    const char quote = token.text[0] == '[' ? '\0' : token.text[0];
+    for (std::size_t i = 1; i + 1 < token.text.size(); i += token.text[i] == quote ? 2 : 1)
         name += token.text[i];
-        if (token.text[0] != '[' && token.text[i] == token.text[0])
-            ++i;
-    }
     return name;
 }
 
