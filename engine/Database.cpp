@@ -53,14 +53,11 @@ std::size_t countCharacters(std::string_view utf8)
 // folder (SQLITE_IOERR_DIR_FSYNC) can still end the COMMIT in an error, and the rows are in.
 bool failedCommitMayHaveLanded(sqlite3* db)
 {
-    if (!sqlite3_get_autocommit(db))
-        return false;
     const char* journal = sqlite3_filename_journal(sqlite3_db_filename(db, "main"));
-    if (!journal)
-        return true;
     // A journal that cannot be looked at is no proof of a rollback either.
     std::error_code error;
-    return !std::filesystem::exists(std::filesystem::path(journal), error) || error;
+    return sqlite3_get_autocommit(db) &&
+           (!journal || !std::filesystem::exists(journal, error) || error);
 }
 
 } // namespace
