@@ -59,18 +59,17 @@ void Statement::bindBlob(int index, std::string_view bytes)
 
 std::optional<std::string> Statement::columnText(int index) const
 {
-    if (sqlite3_column_type(m_stmt.get(), index) == SQLITE_NULL)
-        return std::nullopt;
-    return columnBlob(index);
+    return sqlite3_column_type(m_stmt.get(), index) == SQLITE_NULL
+               ? std::nullopt
+               : std::optional(columnBlob(index));
 }
 
 // The bytes of a text or a blob alike.
 std::string Statement::columnBlob(int index) const
 {
-    const void* bytes = sqlite3_column_blob(m_stmt.get(), index);
-    const int size = sqlite3_column_bytes(m_stmt.get(), index);
-    return bytes ? std::string(static_cast<const char*>(bytes), static_cast<std::size_t>(size))
-                 : std::string();
+    // The bytes are counted after they are read, as SQLite asks.
+    const auto* bytes = static_cast<const char*>(sqlite3_column_blob(m_stmt.get(), index));
+    return std::string(bytes, bytes ? sqlite3_column_bytes(m_stmt.get(), index) : 0);
 }
 
 std::string quoteName(std::string_view name)
