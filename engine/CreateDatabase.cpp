@@ -7,6 +7,7 @@
 #include "engine/PasswordHash.h"
 #include "engine/Sqlite.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -18,18 +19,17 @@ namespace {
 
 void writeSchema(sqlite3* db, const std::string& password)
 {
-    execSql(db, "PRAGMA journal_mode = DELETE; PRAGMA application_id = " +
-                    std::to_string(format::ApplicationId) + "; BEGIN IMMEDIATE; CREATE TABLE " +
-                    format::PasswordTable +
-                    " (salt BLOB NOT NULL, iterations INTEGER NOT NULL, hash BLOB NOT NULL)");
     const PasswordHash hash = PasswordHash::make(password);
-    Statement insert(db, std::string("INSERT INTO ") + format::PasswordTable +
-                             " (salt, iterations, hash) VALUES (?1, " +
-                             std::to_string(hash.iterations) + ", ?2)");
-    insert.bindBlob(1, hash.salt);
-    insert.bindBlob(2, hash.hash);
-    insert.step();
-    execSql(db, "COMMIT");
+    const auto blob = [](const std::string& bytes) {
+        return "X'" + QByteArray::fromStdString(bytes).toHex().toStdString() + "'";
+    };
+    const std::string table = format::PasswordTable;
+    execSql(db,
+            "PRAGMA journal_mode = DELETE; PRAGMA application_id = " +
+                std::to_string(format::ApplicationId) + "; BEGIN IMMEDIATE; CREATE TABLE " + table +
+                " (salt BLOB NOT NULL, iterations INTEGER NOT NULL, hash BLOB NOT NULL);" +
+                " INSERT INTO " + table + " (salt, iterations, hash) VALUES (" + blob(hash.salt) +
+                ", " + std::to_string(hash.iterations) + ", " + blob(hash.hash) + "); COMMIT");
 }
 
 } // namespace

@@ -51,12 +51,6 @@ void Statement::bindText(int index, std::string_view text, sqlite3_destructor_ty
         sqlite3_bind_text64(m_stmt.get(), index, text.data(), text.size(), lifetime, SQLITE_UTF8));
 }
 
-void Statement::bindBlob(int index, std::string_view bytes)
-{
-    checkBind(
-        sqlite3_bind_blob64(m_stmt.get(), index, bytes.data(), bytes.size(), SQLITE_TRANSIENT));
-}
-
 std::optional<std::string> Statement::columnText(int index) const
 {
     return sqlite3_column_type(m_stmt.get(), index) == SQLITE_NULL

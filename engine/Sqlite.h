@@ -59,7 +59,6 @@ public:
     // The text must stay alive until reset(): used on the hot insert path to avoid a copy.
     void bindTextView(int index, std::string_view text) { bindText(index, text, SQLITE_STATIC); }
     void bindText(int index, std::string_view text) { bindText(index, text, SQLITE_TRANSIENT); }
-    void bindBlob(int index, std::string_view bytes);
 
     int columnCount() const { return sqlite3_column_count(m_stmt.get()); }
     std::optional<std::string> columnText(int index) const;
