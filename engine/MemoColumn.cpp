@@ -136,9 +136,6 @@ std::optional<std::string> withMemoType(std::string_view createSql, std::string_
 // column it was, so no row, index or constraint needs anything else.
 void setStoredSql(sqlite3* db, const std::string& table, const std::string& sql)
 {
-    Statement version(db, "PRAGMA schema_version");
-    const std::int64_t nextVersion = (version.step() ? version.columnInt64(0) : 0) + 1;
-    version.reset();
     execSql(db, "SAVEPOINT tandera_memo");
     // Defensive mode is off, and the schema writable, only around the two statements.
     sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 0, nullptr);
@@ -152,6 +149,9 @@ void setStoredSql(sqlite3* db, const std::string& table, const std::string& sql)
             sqlite3_exec(db, "ROLLBACK TO tandera_memo; RELEASE tandera_memo", nullptr, nullptr,
                          nullptr);
     });
+    Statement version(db, "PRAGMA schema_version");
+    const std::int64_t nextVersion = (version.step() ? version.columnInt64(0) : 0) + 1;
+    version.reset();
     execSql(db, "PRAGMA writable_schema = ON");
     Statement update(db, "UPDATE sqlite_schema SET sql = ?1 WHERE type = 'table' AND name = ?2");
     update.bindText(1, sql);
