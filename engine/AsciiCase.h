@@ -14,8 +14,8 @@ constexpr char toAsciiLower(char c)
 
 constexpr bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
 {
-    return std::ranges::equal(a, b,
-                              [](char x, char y) { return toAsciiLower(x) == toAsciiLower(y); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return toAsciiLower(x) == toAsciiLower(y); });
 }
 
 } // namespace engine

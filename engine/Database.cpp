@@ -42,8 +42,9 @@ PasswordHash readPasswordHash(sqlite3* db, const std::string& path)
 // The number of characters (Unicode code points) in UTF-8 text.
 std::size_t countCharacters(std::string_view utf8)
 {
-    return static_cast<std::size_t>(std::ranges::count_if(
-        utf8, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
 }
 
 // Whether a COMMIT that has just failed on db may have left its changes in the file all the

@@ -72,7 +72,8 @@ std::string nameOf(const Token& token)
 
 bool isWord(const Token& token, std::initializer_list<std::string_view> words)
 {
-    return token.kind == 'w' && std::ranges::any_of(words, [&token](std::string_view word) {
+    return token.kind == 'w' &&
+           std::any_of(words.begin(), words.end(), [&token](std::string_view word) {
                return equalsIgnoringAsciiCase(token.text, word);
            });
 }

@@ -19,9 +19,9 @@ constexpr int MaxTextSize = 255;
 bool hasNumericAffinity(std::string_view declaration)
 {
     const auto has = [declaration](std::string_view word) {
-        return !std::ranges::search(declaration, word, [](char a, char b) {
-                    return toAsciiLower(a) == b;
-                }).empty();
+        return std::search(declaration.begin(), declaration.end(), word.begin(), word.end(),
+                           [](char a, char b) { return toAsciiLower(a) == b; }) !=
+               declaration.end();
     };
     // REAL, FLOA, DOUB and everything else have REAL or NUMERIC affinity.
     return has("int") ||
