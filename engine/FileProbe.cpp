@@ -9,10 +9,9 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <optional>
 #include <string_view>
-
-#include <cerrno>
 #include <unistd.h>
 
 namespace engine {

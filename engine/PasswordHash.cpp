@@ -13,11 +13,6 @@ namespace {
 
 constexpr std::size_t SaltSize = 16;
 
-QByteArrayView view(std::string_view text)
-{
-    return QByteArrayView(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 std::string hashPassword(std::string_view password, std::string_view salt, int iterations)
@@ -27,8 +22,8 @@ std::string hashPassword(std::string_view password, std::string_view salt, int i
     for (int i = 0; i < std::max(iterations, 1); ++i) {
         sha.reset();
         sha.addData(digest);
-        sha.addData(view(salt));
-        sha.addData(view(password));
+        sha.addData(QByteArrayView(salt));
+        sha.addData(QByteArrayView(password));
         digest = sha.result();
     }
     return digest.toStdString();
