@@ -3,8 +3,6 @@
 #include "engine/AsciiCase.h"
 #include "engine/JetErrors.h"
 
-#include <algorithm>
-
 namespace engine {
 
 namespace {
@@ -23,7 +21,10 @@ bool isNameChar(char c)
 // The first character after the blanks, which are taken off; 0 at the end.
 char next(std::string_view& rest)
 {
-    rest.remove_prefix(std::min(rest.find_first_not_of(" \t\r\n"), rest.size()));
+    // Compared one by one: a search among the four blanks measured slower on the insert path.
+    while (!rest.empty() &&
+           (rest[0] == ' ' || rest[0] == '\t' || rest[0] == '\r' || rest[0] == '\n'))
+        rest.remove_prefix(1);
     return rest.empty() ? '\0' : rest.front();
 }
 
