@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+// What an open looks at before it trusts a file: FileProbe.cpp, then SchemaCheck.cpp.
 namespace engine {
 
 // Looks at the file at path before SQLite may touch it, reading its header only: raises the
