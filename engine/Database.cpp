@@ -95,6 +95,8 @@ struct Database::Impl
     std::int64_t runInsert();
     std::int64_t runDelete();
     std::int64_t runAlterToMemo();
+    // SQLite ends a transaction on its own after some failures (a full disk, for one).
+    bool transactionOpen() const { return inTransaction && !sqlite3_get_autocommit(db.get()); }
     // Ends the transaction with a COMMIT, or else a ROLLBACK.
     void endTransaction(bool commit);
 
@@ -172,7 +174,7 @@ std::int64_t Database::Impl::runAlterToMemo()
 
 void Database::Impl::endTransaction(bool commit)
 {
-    if (!inTransaction || sqlite3_get_autocommit(db.get())) {
+    if (!transactionOpen()) {
         inTransaction = false;
         throw jet::error(jet::NoTransaction);
     }
@@ -297,8 +299,7 @@ bool Database::commitMayHaveLanded() const
 
 bool Database::inTransaction() const
 {
-    // SQLite ends a transaction on its own after some failures (a full disk, for one).
-    return m_impl->inTransaction && !sqlite3_get_autocommit(m_impl->db.get());
+    return m_impl->transactionOpen();
 }
 
 const std::string& Database::path() const
