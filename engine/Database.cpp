@@ -8,11 +8,14 @@
 #include "engine/MemoColumn.h"
 #include "engine/OpenChecks.h"
 #include "engine/PasswordHash.h"
+#include "engine/PreviewShadow.h"
 #include "engine/StatementReader.h"
 
 #include <QScopeGuard>
+#include <QtEndian>
 
 #include <algorithm>
+#include <bit>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -61,13 +64,23 @@ bool failedCommitMayHaveLanded(sqlite3* db)
            (!journal || !std::filesystem::exists(journal, error) || error);
 }
 
+// The shadows of a preview, in memory, one for each of tables the file has.
+void makeShadows(sqlite3* db, std::span<const std::string> tables)
+{
+    execSql(db, "PRAGMA temp_store = MEMORY");
+    for (const std::string& name : tables) {
+        if (const std::optional<TableDefinition> table = readTableDefinition(db, name))
+            makeShadow(db, table->name, storedTableSql(db, table->name));
+    }
+}
+
 } // namespace
 
 // One open database: the SQLite connection and what the engine keeps beside it.
 struct Database::Impl
 {
-    Impl(SqliteHandle handle, std::string filePath)
-        : db(std::move(handle)), path(std::move(filePath))
+    Impl(SqliteHandle handle, std::string filePath, Access fileAccess)
+        : db(std::move(handle)), path(std::move(filePath)), access(fileAccess)
     {
     }
 
@@ -93,6 +106,10 @@ struct Database::Impl
     }
 
     std::int64_t runInsert();
+    // Binds text as the insert's value for column i of definition, checked as an insert checks it.
+    void bindChecked(const TableDefinition& definition, std::size_t i, std::string_view text);
+    // Inserts one kept row through the insert's checks; raises SqliteError or Error.
+    void insertStored(const TableDefinition& definition, std::span<const StoredValue> values);
     std::int64_t runDelete();
     std::int64_t runAlterToMemo();
     // SQLite ends a transaction on its own after some failures (a full disk, for one).
@@ -102,6 +119,7 @@ struct Database::Impl
 
     SqliteHandle db; // first, so it outlives every statement below
     std::string path;
+    Access access;
     // The table the last statement named, with its shape and prepared insert. Forgotten whenever
     // the schema may have moved (a memo step, a rollback, a new transaction), so the per-row
     // insert path never rereads it.
@@ -126,27 +144,69 @@ std::int64_t Database::Impl::runInsert()
     if (!insert.valid())
         insert = Statement(db.get(), insertSql(definition.name, definition.columns.size()));
     const auto reset = qScopeGuard([this] { insert.reset(); });
-    // Each literal, checked against its column, is bound as parameter i + 1. The text bound must
-    // outlive the step: the literal views the statement text, and decoded lives here.
+    // The text bound must outlive the step: the literal views the statement text, and decoded
+    // lives here.
     for (std::size_t i = 0; i < statement.values.size(); ++i) {
-        const Column& column = definition.columns[i];
-        if (column.type.kind == ColumnType::Kind::Number)
-            throw jet::error(jet::TypeMismatch, {column.name, definition.name});
         std::string_view text = statement.values[i];
         if (text.find('\'') != std::string_view::npos) {
             decodeLiteral(text, decoded[i]);
             text = decoded[i];
         }
-        // Bytes are never fewer than characters: only a text longer in bytes needs counting.
-        const auto size = static_cast<std::size_t>(column.type.size);
-        if (column.type.kind == ColumnType::Kind::Text && text.size() > size &&
-            countCharacters(text) > size)
-            throw jet::error(jet::FieldTooSmall,
-                             {column.name, definition.name, std::to_string(size)});
-        insert.bindTextView(static_cast<int>(i) + 1, text);
+        bindChecked(definition, i, text);
     }
     insert.step();
     return sqlite3_changes64(db.get());
+}
+
+void Database::Impl::bindChecked(const TableDefinition& definition, std::size_t i,
+                                 std::string_view text)
+{
+    const Column& column = definition.columns[i];
+    if (column.type.kind == ColumnType::Kind::Number)
+        throw jet::error(jet::TypeMismatch, {column.name, definition.name});
+    // Bytes are never fewer than characters: only a text longer in bytes needs counting.
+    const auto size = static_cast<std::size_t>(column.type.size);
+    if (column.type.kind == ColumnType::Kind::Text && text.size() > size &&
+        countCharacters(text) > size)
+        throw jet::error(jet::FieldTooSmall, {column.name, definition.name, std::to_string(size)});
+    insert.bindTextView(static_cast<int>(i) + 1, text);
+}
+
+// A kept text goes through the checks of a text the program sends; a value of another type, which
+// only a table from before the program's first change holds, goes back as it was.
+void Database::Impl::insertStored(const TableDefinition& definition,
+                                  std::span<const StoredValue> values)
+{
+    if (!insert.valid())
+        insert = Statement(db.get(), insertSql(definition.name, definition.columns.size()));
+    const auto reset = qScopeGuard([this] { insert.reset(); });
+    sqlite3_stmt* const statement = insert.handle();
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const StoredValue& value = values[i];
+        const int index = static_cast<int>(i) + 1;
+        const auto size = static_cast<sqlite3_uint64>(value.bytes.size());
+        switch (value.type) {
+        case SQLITE_TEXT:
+            bindChecked(definition, i, value.bytes);
+            break;
+        case SQLITE_INTEGER:
+            insert.checkBind(
+                sqlite3_bind_int64(statement, index, qFromLittleEndian<qint64>(value.bytes.data())));
+            break;
+        case SQLITE_FLOAT:
+            insert.checkBind(sqlite3_bind_double(
+                statement, index,
+                std::bit_cast<double>(qFromLittleEndian<quint64>(value.bytes.data()))));
+            break;
+        case SQLITE_BLOB:
+            insert.checkBind(
+                sqlite3_bind_blob64(statement, index, value.bytes.data(), size, SQLITE_STATIC));
+            break;
+        default:
+            insert.checkBind(sqlite3_bind_null(statement, index));
+        }
+    }
+    insert.step();
 }
 
 std::int64_t Database::Impl::runDelete()
@@ -167,9 +227,18 @@ std::int64_t Database::Impl::runAlterToMemo()
         return 0;
     // The table's prepared insert goes with its old shape, whatever happens below.
     forgetTable();
-    if (!column || !makeMemo(db.get(), definition.name, column->name))
+    if (!column)
         throw jet::error(jet::FieldNotFound, {statement.column, definition.name});
-    return 0;
+    if (access == Access::Preview) {
+        // The shadow, empty after the reload's delete, is made anew in the memo's shape.
+        if (const auto sql = memoTableSql(db.get(), definition.name, column->name)) {
+            makeShadow(db.get(), definition.name, *sql);
+            return 0;
+        }
+    } else if (makeMemo(db.get(), definition.name, column->name)) {
+        return 0;
+    }
+    throw jet::error(jet::FieldNotFound, {statement.column, definition.name});
 }
 
 void Database::Impl::endTransaction(bool commit)
@@ -199,22 +268,25 @@ Database& Database::operator=(Database&&) noexcept = default;
 Database::~Database() = default;
 
 Database Database::openConnectionText(std::string_view connectionText,
-                                      std::span<const std::string> checkedTables)
+                                      std::span<const std::string> checkedTables, Access access)
 {
     const ConnectionSettings settings = parseConnectionText(connectionText);
-    return open(settings.dataSource, settings.password, DefaultBusyWait, checkedTables);
+    return open(settings.dataSource, settings.password, DefaultBusyWait, checkedTables, access);
 }
 
 Database Database::open(const std::string& path, const std::string& password,
                         std::chrono::milliseconds busyWait,
-                        std::span<const std::string> checkedTables)
+                        std::span<const std::string> checkedTables, Access access)
 {
+    const bool preview = access == Access::Preview;
     // SQLite only ever sees a file that already looks like ours, and never with CREATE.
-    probeDatabaseFile(path);
+    probeDatabaseFile(path, !preview);
     sqlite3* raw = nullptr;
     const int rc = sqlite3_open_v2(sqliteFileName(path).c_str(), &raw,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_EXRESCODE, nullptr);
-    auto impl = std::make_unique<Impl>(SqliteHandle(raw), path);
+                                   (preview ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
+                                       SQLITE_OPEN_EXRESCODE,
+                                   nullptr);
+    auto impl = std::make_unique<Impl>(SqliteHandle(raw), path, access);
     try {
         if (rc != SQLITE_OK)
             throw SqliteError(rc, sqlite3_errstr(rc));
@@ -225,7 +297,12 @@ Database Database::open(const std::string& path, const std::string& password,
         applyWriteSettings(raw);
         // Before anything is written: a damaged or foreign file is refused as it stands.
         checkDatabaseContents(raw, path, checkedTables);
+        if (preview)
+            makeShadows(raw, checkedTables);
     } catch (const SqliteError& error) {
+        // Only a connection that writes can roll back what an interrupted update left.
+        if (error.code() == SQLITE_READONLY_ROLLBACK)
+            throw jet::error(jet::InterruptedUpdate, {path});
         throw jet::fromSqlite(error, path, {});
     }
     return Database(std::move(impl));
@@ -275,7 +352,9 @@ void Database::beginTransaction()
         // then has the file to itself before its first delete, or fails here as "in use". With
         // a reader still on, every insert ran and the commit failed after the wait, the page
         // cache growing past its cap meanwhile since nothing could be spilled.
-        execSql(m_impl->db.get(), "BEGIN EXCLUSIVE");
+        // A preview writes its shadows alone, which no other connection sees.
+        execSql(m_impl->db.get(),
+                m_impl->access == Access::Preview ? "BEGIN" : "BEGIN EXCLUSIVE");
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, m_impl->path, {});
     }
@@ -305,6 +384,111 @@ bool Database::inTransaction() const
 const std::string& Database::path() const
 {
     return m_impl->path;
+}
+
+TableFingerprint Database::fingerprint(std::string_view table)
+{
+    Impl& d = *m_impl;
+    try {
+        return fingerprintRows(d.db.get(), quoteName(d.requireTable(table).name));
+    } catch (const SqliteError& error) {
+        throw jet::fromSqlite(error, d.path, table);
+    }
+}
+
+KeptRows Database::keptRows(std::string_view table)
+{
+    try {
+        return engine::keptRows(m_impl->db.get(), table);
+    } catch (const SqliteError& error) {
+        throw jet::fromSqlite(error, m_impl->path, table);
+    }
+}
+
+std::int64_t Database::keepRows(std::string_view table)
+{
+    Impl& d = *m_impl;
+    try {
+        const std::string source = quoteName(d.requireTable(table).name);
+        createSystemTables(d.db.get());
+        // The generation before goes first, so that the new one takes its pages and the file
+        // holds one copy of the table at most.
+        dropKeptRows(d.db.get(), table, engine::keptRows(d.db.get(), table).lastPart);
+        return engine::keepRows(d.db.get(), table, source);
+    } catch (const SqliteError& error) {
+        throw jet::fromSqlite(error, d.path, table);
+    }
+}
+
+std::string Database::restoreKeptRows(std::string_view table)
+{
+    Impl& d = *m_impl;
+    sqlite3* db = d.db.get();
+    try {
+        const KeptRows kept = engine::keptRows(db, table);
+        if (kept.lastPart == 0)
+            throw jet::error(jet::KeptRowsDamaged, {table});
+        const TableDefinition definition = d.requireTable(table);
+        engine::keepRows(db, table, quoteName(definition.name));
+        execSql(db, deleteSql(definition.name));
+        std::int64_t place = 0;
+        const std::string sha = forEachKeptRow(
+            db, table, kept.lastPart, static_cast<int>(definition.columns.size()),
+            [&](std::span<const StoredValue> values) {
+                ++place;
+                const auto refuse = [&](const Error& why) {
+                    const StoredValue& code = values.front();
+                    return Error(why.number(),
+                                 jet::error(jet::KeptRowRefused,
+                                            {table, std::to_string(place),
+                                             code.type == SQLITE_TEXT ? code.bytes : "",
+                                             why.description()})
+                                     .description());
+                };
+                try {
+                    d.insertStored(definition, values);
+                } catch (const SqliteError& error) {
+                    throw refuse(jet::fromSqlite(error, d.path, definition.name));
+                } catch (const Error& error) {
+                    throw refuse(error);
+                }
+            });
+        dropKeptRows(db, table, kept.lastPart);
+        return sha;
+    } catch (const SqliteError& error) {
+        throw jet::fromSqlite(error, d.path, table);
+    }
+}
+
+void Database::recordChange(const Change& change)
+{
+    try {
+        appendChange(m_impl->db.get(), change);
+    } catch (const SqliteError& error) {
+        throw jet::fromSqlite(error, m_impl->path, format::HistoryTable);
+    }
+}
+
+std::vector<Change> Database::changes(std::string_view table)
+{
+    try {
+        return readChanges(m_impl->db.get(), table);
+    } catch (const SqliteError& error) {
+        throw jet::fromSqlite(error, m_impl->path, format::HistoryTable);
+    }
+}
+
+Database::CodeOrder Database::rowsInCodeOrder(std::string_view table, bool shadow)
+{
+    Impl& d = *m_impl;
+    try {
+        const std::string name = quoteName(d.requireTable(table).name);
+        return CodeOrder(Statement(d.db.get(), "SELECT * FROM " +
+                                                   std::string(shadow ? "temp." : "main.") + name +
+                                                   " ORDER BY 1 COLLATE BINARY"));
+    } catch (const SqliteError& error) {
+        throw jet::fromSqlite(error, d.path, table);
+    }
 }
 
 } // namespace engine

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "engine/ChangeHistory.h"
+#include "engine/KeptRows.h"
+#include "engine/Sqlite.h"
+#include "engine/StoredRows.h"
 #include "engine/TableDefinition.h"
 
 #include <chrono>
@@ -16,6 +20,18 @@ namespace engine {
 class Database
 {
 public:
+    // How an open uses the file.
+    enum class Access
+    {
+        ReadWrite,
+        // Read-only, and never written, not even to roll back an interrupted update (the open
+        // refuses such a file): a read-only file, folder or file system will do. Each of the
+        // checked tables the file has is shadowed by an empty copy of itself in memory, with its
+        // indexes, which the three statements and the transactions act on instead: a reload
+        // runs with every verdict of its own and leaves the file as it was.
+        Preview
+    };
+
     // Opens the database a connection text names ("Provider=Microsoft.Jet.OLEDB.4.0;Data
     // Source=...;Jet OLEDB:Database Password=...;"). Raises 3706 for another provider, and the
     // open failures (missing file, unrecognised format, write-ahead-log mode, wrong password, in
@@ -23,7 +39,8 @@ public:
     // never creates, changes or truncates a file. checkedTables are the tables the caller will
     // write, which the open's look at the file covers (checkDatabaseContents, OpenChecks.h).
     static Database openConnectionText(std::string_view connectionText,
-                                       std::span<const std::string> checkedTables = {});
+                                       std::span<const std::string> checkedTables = {},
+                                       Access access = Access::ReadWrite);
 
     // How long an open or a statement waits for another process that holds the file before it
     // gives up with "file already in use".
@@ -32,7 +49,8 @@ public:
     // Opens the database file at path with its database password; failures as above.
     static Database open(const std::string& path, const std::string& password,
                          std::chrono::milliseconds busyWait = DefaultBusyWait,
-                         std::span<const std::string> checkedTables = {});
+                         std::span<const std::string> checkedTables = {},
+                         Access access = Access::ReadWrite);
 
     // A moved-from Database may only be assigned to or destroyed.
     Database(Database&&) noexcept;
@@ -67,6 +85,40 @@ public:
     bool commitMayHaveLanded() const;
 
     const std::string& path() const;
+
+    // What a change of a reference table keeps and records (ChangeHistory.h, KeptRows.h), the
+    // table named as the program names it. Those that write need a transaction, so the record
+    // and the change commit or roll back together.
+    //
+    // The fingerprint of table's rows (of its shadow in a preview); raises the missing-table error.
+    TableFingerprint fingerprint(std::string_view table);
+    // The generation kept for table; lastPart 0 when nothing is.
+    KeptRows keptRows(std::string_view table);
+    // Makes the system tables of changes where the file has none, and table's rows now its kept
+    // generation, in place of the one kept before; returns the rows kept.
+    std::int64_t keepRows(std::string_view table);
+    // Puts the rows kept for table back in place of its rows, which become its kept generation.
+    // Each row goes through an insert's checks; one the table refuses raises KeptRowRefused
+    // with the refusal's number. Returns the SHA-256 of the kept rows' bytes.
+    std::string restoreKeptRows(std::string_view table);
+    void recordChange(const Change& change);
+    // Newest first, of table only unless it is empty; none in a file without a history.
+    std::vector<Change> changes(std::string_view table = {});
+
+    // Each row of table, the file's or (shadow) the preview's, in code order: by the first
+    // column, bytes compared, each row's values as text (nullopt for NULL).
+    class CodeOrder
+    {
+    public:
+        bool next() { return m_rows.step(); }
+        std::optional<std::string> value(int column) const { return m_rows.columnText(column); }
+
+    private:
+        friend class Database;
+        explicit CodeOrder(Statement rows) : m_rows(std::move(rows)) {}
+        Statement m_rows;
+    };
+    CodeOrder rowsInCodeOrder(std::string_view table, bool shadow);
 
 private:
     struct Impl;

@@ -53,7 +53,7 @@ std::size_t maxPathBytes()
     return static_cast<std::size_t>(sqlite3_vfs_find(nullptr)->mxPathname) - JournalSuffix.size();
 }
 
-void probeDatabaseFile(const std::string& path)
+void probeDatabaseFile(const std::string& path, bool forWriting)
 {
     const QString name = QString::fromStdString(path);
     const QFileInfo info(name);
@@ -78,8 +78,8 @@ void probeDatabaseFile(const std::string& path)
     if (write != 1 || read != 1)
         throw jet::error(jet::WriteAheadLogMode, {path});
 
-    // Every run writes, and the rollback journal goes beside the file.
-    if (const std::optional<jet::Text> refusal = writeRefusal(info))
+    // A run that writes keeps its rollback journal beside the file.
+    if (const std::optional<jet::Text> refusal = forWriting ? writeRefusal(info) : std::nullopt)
         throw jet::error(*refusal, {path});
     if (sqliteFileName(path).size() > maxPathBytes())
         throw jet::error(jet::PathTooLong, {path, std::to_string(maxPathBytes())});

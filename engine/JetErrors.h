@@ -78,6 +78,20 @@ inline constexpr Text OtherSchemaObject{
 inline constexpr Text UnrunnableRules{QT_TRANSLATE_NOOP(
     "Engine", "The table '%2' of the database '%1' has an index, rule or default that calls a "
               "function or a collation this program does not run; the database was not opened.")};
+// The system tables of changes (ChangeHistory.h, KeptRows.h).
+inline constexpr Text SystemTableShape{QT_TRANSLATE_NOOP(
+    "Engine", "The database '%1' holds the table '%2' in a shape this program does not make, so "
+              "what it records of past updates cannot be trusted; the database was not opened.")};
+inline constexpr Text KeptRowsDamaged{QT_TRANSLATE_NOOP(
+    "Engine", "The rows kept of table '%1' from before its last change are damaged; nothing was "
+              "changed.")};
+// %1 the table, %2 the kept row's place, %3 its code, %4 why the table refuses it.
+inline constexpr Text KeptRowRefused{QT_TRANSLATE_NOOP(
+    "Engine", "Table '%1' refuses kept row %2 (code '%3'): %4")};
+// A preview cannot roll back what an interrupted update left.
+inline constexpr Text InterruptedUpdate{QT_TRANSLATE_NOOP(
+    "Engine", "The database '%1' holds an update that was interrupted, which only a run that "
+              "writes can undo: run the update on it first. It was not opened.")};
 // %1 is a statement's first characters.
 inline constexpr Text SyntaxError{
     QT_TRANSLATE_NOOP("Engine", "Syntax error in the statement '%1'."), ErrorNumber::SyntaxError};

@@ -166,12 +166,15 @@ void setStoredSql(sqlite3* db, const std::string& table, const std::string& sql)
 
 } // namespace
 
+std::optional<std::string> memoTableSql(sqlite3* db, const std::string& table,
+                                        const std::string& column)
+{
+    return withMemoType(storedTableSql(db, table), column);
+}
+
 bool makeMemo(sqlite3* db, const std::string& table, const std::string& column)
 {
-    Statement read(db, "SELECT sql FROM sqlite_schema WHERE type = 'table' AND name = ?1");
-    read.bindText(1, table);
-    const auto edited = withMemoType(read.step() ? read.columnText(0).value_or("") : "", column);
-    read.reset();
+    const auto edited = memoTableSql(db, table, column);
     if (edited)
         setStoredSql(db, table, *edited);
     return edited.has_value();

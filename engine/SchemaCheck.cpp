@@ -1,5 +1,6 @@
 #include "engine/OpenChecks.h"
 
+#include "engine/ChangeHistory.h"
 #include "engine/DatabaseFormat.h"
 #include "engine/JetErrors.h"
 #include "engine/Sqlite.h"
@@ -51,10 +52,15 @@ void checkDatabaseContents(sqlite3* db, const std::string& path,
     if (shared.step())
         throw jet::error(jet::SharedRootPage, {path, shared.columnText(0).value_or(""),
                                                shared.columnText(1).value_or("")});
-    // SQLite's quick check of the schema with the free-page list, then of the password table and
+    checkSystemTables(db, path);
+    // SQLite's quick check of the schema with the free-page list, then of the system tables and
     // each of checkedTables the file has, with their indexes. A missing table is the reload's to
     // report, as it reports it on any database.
     std::vector<std::string> checked{"sqlite_schema", format::PasswordTable};
+    for (const char* system : {format::HistoryTable, format::KeptRowsTable}) {
+        if (!storedTableSql(db, system).empty())
+            checked.emplace_back(system);
+    }
     for (const std::string& name : checkedTables) {
         const std::optional<TableDefinition> table = readTableDefinition(db, name);
         if (!table)

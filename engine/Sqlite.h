@@ -49,6 +49,8 @@ public:
     Statement(sqlite3* db, std::string_view sql);
 
     bool valid() const { return m_stmt != nullptr; }
+    // For reading or binding values of any type, where the typed calls below do not serve.
+    sqlite3_stmt* handle() const { return m_stmt.get(); }
 
     // True when a row is ready, false when done; raises SqliteError (the statement is reset).
     bool step();
@@ -59,15 +61,27 @@ public:
     // The text must stay alive until reset(): used on the hot insert path to avoid a copy.
     void bindTextView(int index, std::string_view text) { bindText(index, text, SQLITE_STATIC); }
     void bindText(int index, std::string_view text) { bindText(index, text, SQLITE_TRANSIENT); }
+    void bindInt64(int index, std::int64_t value)
+    {
+        checkBind(sqlite3_bind_int64(m_stmt.get(), index, value));
+    }
+    // The bytes must stay alive until reset(), as with bindTextView.
+    void bindBlobView(int index, std::string_view bytes)
+    {
+        checkBind(sqlite3_bind_blob64(m_stmt.get(), index, bytes.data(), bytes.size(),
+                                      SQLITE_STATIC));
+    }
 
     int columnCount() const { return sqlite3_column_count(m_stmt.get()); }
     std::optional<std::string> columnText(int index) const;
     std::string columnBlob(int index) const;
     std::int64_t columnInt64(int index) const { return sqlite3_column_int64(m_stmt.get(), index); }
 
+    // Raises SqliteError for a failed sqlite3_bind_* on this statement.
+    void checkBind(int rc) const;
+
 private:
     void bindText(int index, std::string_view text, sqlite3_destructor_type lifetime);
-    void checkBind(int rc) const;
 
     struct Finalizer
     {

@@ -52,8 +52,9 @@ ColumnType fromSqliteDeclaration(std::string_view declaration)
 
 std::optional<TableDefinition> readTableDefinition(sqlite3* db, std::string_view name)
 {
-    if (equalsIgnoringAsciiCase(name, format::PasswordTable))
-        return std::nullopt;
+    for (const char* system : {format::PasswordTable, format::HistoryTable, format::KeptRowsTable})
+        if (equalsIgnoringAsciiCase(name, system))
+            return std::nullopt;
     Statement lookup(db, "SELECT name FROM sqlite_schema WHERE type = 'table' AND name = ?1 "
                          "COLLATE NOCASE AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
     lookup.bindText(1, name);
@@ -68,6 +69,13 @@ std::optional<TableDefinition> readTableDefinition(sqlite3* db, std::string_view
                                       columns.columnInt64(2) != 0,
                                       static_cast<int>(columns.columnInt64(3))});
     return definition;
+}
+
+std::string storedTableSql(sqlite3* db, std::string_view table)
+{
+    Statement read(db, "SELECT sql FROM main.sqlite_schema WHERE type = 'table' AND name = ?1");
+    read.bindText(1, table);
+    return read.step() ? read.columnText(0).value_or("") : std::string();
 }
 
 std::string createTableSql(const TableDefinition& definition)

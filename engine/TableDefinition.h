@@ -49,9 +49,13 @@ std::string sqliteDeclaration(const ColumnType& type);
 ColumnType fromSqliteDeclaration(std::string_view declaration);
 
 // The table named name in any letter case, as the schema of db spells it and with its columns;
-// nullopt when there is none (the password table and SQLite's own count as none). Raises
+// nullopt when there is none (the system tables and SQLite's own count as none). Raises
 // SqliteError.
 std::optional<TableDefinition> readTableDefinition(sqlite3* db, std::string_view name);
+
+// The CREATE TABLE text the file (its main schema) stores for table as the schema spells it;
+// empty when there is none. Raises SqliteError.
+std::string storedTableSql(sqlite3* db, std::string_view table);
 
 // The SQLite CREATE TABLE text for definition.
 std::string createTableSql(const TableDefinition& definition);

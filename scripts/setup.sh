@@ -3,10 +3,11 @@
 # tests, the sanitizer build and the fuzz targets need. Skips what is present.
 set -euo pipefail
 
-# qt6-l10n-tools compiles the catalogue; sqlite3 is for looking at the demo's result.
+# qt6-l10n-tools compiles the catalogue; sqlite3 is for looking at the demo's result; libssl-dev
+# gives the SHA-256 of data files at the speed of the processor's SHA instructions.
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-qpa-plugins libsqlite3-dev fonts-dejavu-core
+    qt6-base-dev qt6-qpa-plugins libsqlite3-dev libssl-dev fonts-dejavu-core
     qt6-l10n-tools qt6-translations-l10n sqlite3
 )
 if [ "${1:-}" = --tests ]; then

@@ -1,0 +1,119 @@
+#include "engine/StoredRows.h"
+
+#include "engine/Sha256.h"
+#include "engine/Sqlite.h"
+
+#include <QtEndian>
+
+#include <bit>
+#include <cstring>
+
+namespace engine {
+
+namespace {
+
+template<typename T>
+void appendLittleEndian(std::string& out, T value)
+{
+    char bytes[sizeof value];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, sizeof bytes);
+}
+
+// One lane of a row's hash: a multiply-rotate over its 8-byte words, the length mixed in and
+// the result mixed once more. Not meant to withstand an attacker, who could rewrite the stored
+// fingerprint anyway: it tells a table someone changed from the one a change left.
+std::uint64_t laneHash(std::string_view bytes, std::uint64_t seed, std::uint64_t multiplier)
+{
+    std::uint64_t h = seed ^ (bytes.size() * 0x9E3779B97F4A7C15ULL);
+    for (std::size_t at = 0; at < bytes.size(); at += 8) {
+        unsigned char word[8] = {};
+        std::memcpy(word, bytes.data() + at, std::min<std::size_t>(8, bytes.size() - at));
+        h = std::rotl((h ^ qFromLittleEndian<std::uint64_t>(word)) * multiplier, 31) *
+            0xC2B2AE3D27D4EB4FULL;
+    }
+    h ^= h >> 33;
+    h *= 0xFF51AFD7ED558CCDULL;
+    h ^= h >> 33;
+    h *= 0xC4CEB9FE1A85EC53ULL;
+    return h ^ (h >> 33);
+}
+
+} // namespace
+
+void appendRow(std::string& out, sqlite3_stmt* row, int columns)
+{
+    for (int i = 0; i < columns; ++i) {
+        const int type = sqlite3_column_type(row, i);
+        out.push_back(static_cast<char>(type));
+        if (type == SQLITE_INTEGER) {
+            appendLittleEndian(out, static_cast<std::int64_t>(sqlite3_column_int64(row, i)));
+        } else if (type == SQLITE_FLOAT) {
+            appendLittleEndian(out, std::bit_cast<std::uint64_t>(sqlite3_column_double(row, i)));
+        } else if (type != SQLITE_NULL) {
+            // The bytes are counted after they are read, as SQLite asks.
+            const auto* bytes = static_cast<const char*>(sqlite3_column_blob(row, i));
+            const auto size = static_cast<std::uint32_t>(sqlite3_column_bytes(row, i));
+            appendLittleEndian(out, size);
+            out.append(bytes ? bytes : "", size);
+        }
+    }
+}
+
+bool takeValue(std::string_view& bytes, StoredValue& value)
+{
+    if (bytes.empty())
+        return false;
+    value.type = static_cast<unsigned char>(bytes.front());
+    std::size_t size = 0;
+    std::size_t header = 1;
+    if (value.type == SQLITE_INTEGER || value.type == SQLITE_FLOAT) {
+        size = 8;
+    } else if (value.type == SQLITE_TEXT || value.type == SQLITE_BLOB) {
+        header += 4;
+        if (bytes.size() < header)
+            return false;
+        size = qFromLittleEndian<std::uint32_t>(bytes.data() + 1);
+    } else if (value.type != SQLITE_NULL) {
+        return false;
+    }
+    if (bytes.size() - header < size)
+        return false;
+    value.bytes = bytes.substr(header, size);
+    bytes.remove_prefix(header + size);
+    return true;
+}
+
+void RowFingerprint::add(std::string_view row)
+{
+    ++m_rows;
+    m_sums[0] += laneHash(row, 0x243F6A8885A308D3ULL, 0x87C37B91114253D5ULL);
+    m_sums[1] += laneHash(row, 0x13198A2E03707344ULL, 0x4CF5AD432745937FULL);
+}
+
+TableFingerprint RowFingerprint::result() const
+{
+    std::string bytes;
+    appendLittleEndian(bytes, m_rows);
+    appendLittleEndian(bytes, m_sums[0]);
+    appendLittleEndian(bytes, m_sums[1]);
+    Sha256 sha;
+    sha.add(bytes);
+    return {m_rows, sha.hex()};
+}
+
+TableFingerprint fingerprintRows(sqlite3* db, const std::string& table)
+{
+    Statement rows(db, "SELECT * FROM " + table);
+    sqlite3_stmt* const row = rows.handle();
+    RowFingerprint fingerprint;
+    std::string bytes;
+    while (rows.step()) {
+        bytes.clear();
+        appendRow(bytes, row, rows.columnCount());
+        fingerprint.add(bytes);
+    }
+    return fingerprint.result();
+}
+
+} // namespace engine
