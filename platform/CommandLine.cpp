@@ -3,12 +3,26 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <string_view>
 
 namespace {
 
-constexpr std::string_view kUpdate = "--update";
+// The options that take a database path, and whether they do without one.
+struct PathOption
+{
+    std::string_view name;
+    CommandLine::Action action;
+    bool pathOptional;
+};
+constexpr PathOption kPathOptions[] = {
+    {"--update", CommandLine::Action::Update, false},
+    {"--preview", CommandLine::Action::Preview, false},
+    {"--undo", CommandLine::Action::Undo, true},
+    {"--history", CommandLine::Action::History, false},
+};
 
 std::string trArg(const char* text, std::string_view argument)
 {
@@ -36,29 +50,33 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
     if (argc <= 1)
         return {};
     const std::string_view option = argv[1];
+    const std::string_view name = option.substr(0, option.find('='));
+    const bool joined = name.size() < option.size();
     CommandLine line;
     int used = 2;
     if (option == "--help") {
         line.action = CommandLine::Action::Help;
     } else if (option == "--version") {
         line.action = CommandLine::Action::Version;
-    } else if (option == kUpdate) {
-        if (argc < 3)
-            return misuse(Problem::NeedsPath, kUpdate);
-        line = {CommandLine::Action::Update, argv[2], Problem::None, {}};
-        used = 3;
-    } else if (option.starts_with("--update=")) {
-        line = {CommandLine::Action::Update,
-                std::string(option.substr(kUpdate.size() + 1)),
-                Problem::None,
-                {}};
-    } else if (option.starts_with("--help=") || option.starts_with("--version=")) {
-        return misuse(Problem::TakesNoArgument, option.substr(0, option.find('=')));
+    } else if (joined && (name == "--help" || name == "--version")) {
+        return misuse(Problem::TakesNoArgument, name);
     } else {
-        return misuse(Problem::UnknownOption, option);
+        const auto* known = std::find_if(std::begin(kPathOptions), std::end(kPathOptions),
+                                         [name](const PathOption& o) { return o.name == name; });
+        if (known == std::end(kPathOptions))
+            return misuse(Problem::UnknownOption, option);
+        line.action = known->action;
+        if (joined) {
+            line.path = option.substr(name.size() + 1);
+        } else if (argc > 2) {
+            line.path = argv[2];
+            used = 3;
+        } else if (known->pathOptional) {
+            return line;
+        }
+        if (line.path.empty())
+            return misuse(Problem::NeedsPath, name);
     }
-    if (line.action == CommandLine::Action::Update && line.path.empty())
-        return misuse(Problem::NeedsPath, kUpdate);
     if (argc > used)
         return misuse(Problem::ExtraArgument, argv[used]);
     return line;
@@ -77,6 +95,10 @@ std::string misuseText(const CommandLine& line)
                      line.argument);
     case CommandLine::Problem::ExtraArgument:
         return trArg(QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'"), line.argument);
+    case CommandLine::Problem::NeedsPathWithoutDisplay:
+        return trArg(QT_TRANSLATE_NOOP("CommandLine",
+                                       "option '%1' needs a database path without a display"),
+                     line.argument);
     case CommandLine::Problem::None:
         break;
     }
@@ -89,12 +111,21 @@ std::string usageText(const std::string& programName)
                "CommandLine",
                "Usage: %1\n"
                "       %1 --update PATH\n"
+               "       %1 --preview PATH\n"
+               "       %1 --undo [PATH]\n"
+               "       %1 --history PATH\n"
                "       %1 --help | --version\n"
                "Without options, opens the window that reloads the packaging and port tables of "
                "a Tandera database.\n"
-               "  --update PATH  reload both tables of the database at PATH without a window\n"
-               "  --help         show this help and exit\n"
-               "  --version      show the version and exit\n")
+               "  --update PATH   reload both tables of the database at PATH without a window\n"
+               "  --preview PATH  show what --update PATH would change, writing nothing\n"
+               "  --undo [PATH]   put each table back as it was before its last change (without "
+               "PATH: pick the database in the file-open dialog)\n"
+               "  --history PATH  list the changes recorded in the database, newest first\n"
+               "  --help          show this help and exit\n"
+               "  --version       show the version and exit\n"
+               "The database keeps the rows each table held before its last change, so that "
+               "--undo can put them back.\n")
         .arg(QString::fromLocal8Bit(programName))
         .toStdString();
 }

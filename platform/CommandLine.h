@@ -12,6 +12,9 @@ struct CommandLine
         Help,
         Version,
         Update,
+        Preview,
+        Undo, // with an empty path: pick the database in the file-open dialog
+        History,
         Misuse
     };
     enum class Problem
@@ -20,16 +23,18 @@ struct CommandLine
         UnknownOption,
         NeedsPath,
         TakesNoArgument,
-        ExtraArgument
+        ExtraArgument,
+        NeedsPathWithoutDisplay
     };
     Action action = Action::Window;
-    std::string path; // Update: the database
+    std::string path; // the database of every action but Window, Help and Version
     Problem problem = Problem::None;
     std::string argument; // Misuse: the option or argument at fault
 };
 
-// Accepts nothing (the window), --help, --version, or --update PATH (also --update=PATH) with a
-// non-empty PATH; anything else, a second option included, is Misuse. Needs no Qt.
+// Accepts nothing (the window), --help, --version, --update PATH, --preview PATH, --history
+// PATH or --undo [PATH] (each also as --option=PATH), PATH not empty; anything else, a second
+// option included, is Misuse. Needs no Qt.
 CommandLine parseCommandLine(int argc, const char* const* argv);
 
 // What is wrong with a Misuse, worded for the user (needs the application object).

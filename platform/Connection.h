@@ -21,6 +21,10 @@ class Connection
 public:
     static constexpr int adStateClosed = 0;
     static constexpr int adStateOpen = 1;
+    // ADO's ConnectModeEnum, for how Open uses the file: read-write, or read-only for a preview,
+    // whose statements act on copies of the tables in memory (engine::Database::Access::Preview).
+    static constexpr int adModeRead = 1;
+    static constexpr int adModeReadWrite = 3;
 
     // checkedTables: the tables the caller will write; each Open checks their structure along
     // with the schema's (see engine::Database::openConnectionText).
@@ -47,8 +51,16 @@ public:
     // against certainly undone. False when closed.
     bool CommitMayHaveLanded() const;
 
+    // How the next Open uses the file: adModeReadWrite (the default) or adModeRead.
+    void SetMode(int mode) { m_mode = mode; }
+
+    // The open database's typed calls beyond the statements (what a change keeps and records,
+    // rows in code order); 3709 when closed.
+    engine::Database& database() { return open(); }
+
 private:
     engine::Database& open();
     std::vector<std::string> m_checkedTables;
+    int m_mode = adModeReadWrite;
     std::optional<engine::Database> m_database;
 };

@@ -1,5 +1,6 @@
 #include "platform/TextFileInput.h"
 
+#include "engine/Sha256.h"
 #include "platform/TextEncoding.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <optional>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -100,6 +102,9 @@ struct TextFileInput::Impl
     Utf8Validator lineValidator;
     std::string line;
     std::int64_t lineNumber = 0;
+    // Over the bytes the lines are read from, from the start of the file; finished at its end.
+    std::optional<engine::Sha256> digest;
+    std::string sha256;
 
     void open()
     {
@@ -149,6 +154,11 @@ struct TextFileInput::Impl
         if (count < 0)
             raiseUnreadable(path, errno);
         offset += count;
+        if (digest) {
+            digest->add({raw.data(), static_cast<std::size_t>(count)});
+            if (count == 0)
+                sha256 = std::exchange(digest, std::nullopt)->hex();
+        }
         struct stat now = {};
         if (::fstat(file->get(), &now) != 0)
             raiseUnreadable(path, errno);
@@ -194,6 +204,7 @@ struct TextFileInput::Impl
             utf16.emplace(!littleEndian);
             decoded.reserve(raw.size() * 3 / 2 + 4);
             seek(sizeof kUtf16LeBom);
+            startDigest({raw.data(), sizeof kUtf16LeBom});
             endOfFile = false;
             position = size = 0;
             return;
@@ -213,9 +224,18 @@ struct TextFileInput::Impl
             encoding = Encoding::Utf8;
         else
             encoding = validator.sawMultibyte() ? Encoding::Utf8Mixed : Encoding::Windows1252;
-        seek(utf8Bom && encoding != Encoding::Windows1252 ? off_t(kUtf8BomSize) : 0);
+        const bool skipBom = utf8Bom && encoding != Encoding::Windows1252;
+        seek(skipBom ? off_t(kUtf8BomSize) : 0);
+        startDigest(skipBom ? std::string_view("\xEF\xBB\xBF") : std::string_view());
         endOfFile = false;
         position = size = 0;
+    }
+
+    // The line pass reads every byte after the byte order mark it skips.
+    void startDigest(std::string_view skipped)
+    {
+        digest.emplace();
+        digest->add(skipped);
     }
 
     // Raises Error 321 for the line being read; text has %1 for the path and %2 for the line.
@@ -313,4 +333,14 @@ const std::string& TextFileInput::readLine()
 std::int64_t TextFileInput::lineNumber() const
 {
     return m_impl->lineNumber;
+}
+
+std::int64_t TextFileInput::size() const
+{
+    return m_impl->atOpen.st_size;
+}
+
+const std::string& TextFileInput::sha256() const
+{
+    return m_impl->sha256;
 }

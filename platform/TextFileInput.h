@@ -42,6 +42,10 @@ public:
     const std::string& readLine();
     // 1-based number of the line readLine() returned last.
     std::int64_t lineNumber() const;
+    // The file's size in bytes, and the SHA-256 (hex) of its bytes once the last line has been
+    // read (empty before).
+    std::int64_t size() const;
+    const std::string& sha256() const;
 
 private:
     struct Impl;
