@@ -1,6 +1,9 @@
 #include "forms/AppIcon.h"
 #include "forms/Loading.h"
 #include "forms/frmSetting.h"
+#include "modules/ChangeLog.h"
+#include "modules/UndoRun.h"
+#include "modules/UpdatePreview.h"
 #include "modules/UpdateRun.h"
 #include "platform/CommandLine.h"
 #include "platform/ConsoleSeams.h"
@@ -68,13 +71,44 @@ int runWithoutWindow(const CommandLine& line, char* programPath)
         writeError(noDisplayText(kProgramName));
         return 1;
     case CommandLine::Action::Update:
+    case CommandLine::Action::Preview:
+    case CommandLine::Action::Undo:
+    case CommandLine::Action::History:
         break;
     }
     if (!programDirectoryFound(false))
         return 1;
     installConsoleSeams();
+    const auto print = [](const std::string& text) { std::fputs((text + '\n').c_str(), stdout); };
     try {
-        return RunUpdate(line.path) ? 0 : 1;
+        switch (line.action) {
+        case CommandLine::Action::Preview:
+            return RunPreview(line.path, print) ? 0 : 1;
+        case CommandLine::Action::Undo:
+            return RunUndo(line.path) ? 0 : 1;
+        case CommandLine::Action::History:
+            return RunHistory(line.path, print) ? 0 : 1;
+        default:
+            return RunUpdate(line.path) ? 0 : 1;
+        }
+    } catch (...) {
+        ReportCurrentException();
+        return 1;
+    }
+}
+
+// The undo from the menu: the file-open dialog and boxes of a window, without the window.
+int runUndoWithDialogs(char* programPath)
+{
+    int qtArgc = 1;
+    char* qtArgv[] = {programPath, nullptr};
+    QApplication app(qtArgc, qtArgv);
+    installTranslations(kCatalogueFolder);
+    nameApplication();
+    QGuiApplication::setDesktopFileName(QStringLiteral(TANDERA_APP_ID));
+    QApplication::setWindowIcon(appIcon());
+    try {
+        return RunUndoWithDialogs() ? 0 : 1;
     } catch (...) {
         ReportCurrentException();
         return 1;
@@ -88,7 +122,13 @@ int runWithoutWindow(const CommandLine& line, char* programPath)
 // any Qt application object exists, so that Qt's own (-platform and the rest) are refused too.
 int main(int argc, char** argv)
 {
-    const CommandLine line = parseCommandLine(argc, argv);
+    CommandLine line = parseCommandLine(argc, argv);
+    if (line.action == CommandLine::Action::Undo && line.path.empty()) {
+        if (haveDisplay())
+            return runUndoWithDialogs(argv[0]);
+        line = {CommandLine::Action::Misuse, {}, CommandLine::Problem::NeedsPathWithoutDisplay,
+                "--undo"};
+    }
     if (line.action != CommandLine::Action::Window || !haveDisplay())
         return runWithoutWindow(line, argv[0]);
 

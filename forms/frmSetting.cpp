@@ -3,6 +3,7 @@
 #include "forms/AppIcon.h"
 #include "forms/RunGuard.h"
 #include "forms/Twips.h"
+#include "modules/MdlMain.h"
 #include "modules/UpdateRun.h"
 #include "platform/ErrorReport.h"
 #include "platform/FileDialog.h"
@@ -116,7 +117,7 @@ void frmSetting::cmdOk_Click()
 
 void frmSetting::Command1_Click()
 {
-    const std::string fileName = ShowOpen("Backup File|*.mdb");
+    const std::string fileName = ShowOpen(std::string(kDatabaseFileFilter));
     if (!fileName.empty())
         txtFolderZEMO->setText(QString::fromStdString(fileName));
 }

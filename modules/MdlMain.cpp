@@ -75,7 +75,7 @@ const std::string& strConnection()
     return connectionText();
 }
 
-void OpenDatabase(const std::string& path)
+void OpenDatabase(const std::string& path, int mode)
 {
     if (!namesDatabaseFile(path)) {
         MsgBox(std::string(noDatabasePrompt), MessageBoxFlag::Critical,
@@ -92,6 +92,7 @@ void OpenDatabase(const std::string& path)
         return;
     }
 
+    cnDatabase().SetMode(mode);
     try {
         buildConnectionText(path);
         openOnConnectionText();

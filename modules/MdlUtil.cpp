@@ -1,5 +1,6 @@
 #include "modules/MdlUtil.h"
 
+#include "modules/ChangeLog.h"
 #include "modules/DataRecord.h"
 #include "modules/MdlMain.h"
 #include "modules/ReferenceTable.h"
@@ -9,6 +10,7 @@
 #include "platform/TextFileInput.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 #include <QString>
 
 #include <string_view>
@@ -61,19 +63,11 @@ void insertLines(const ReferenceTable& table, TextFileInput& input, ProgressWind
     }
 }
 
-// What a failed reload leaves: its own table as it was, or, when its commit failed past the
-// point SQLite can undo, perhaps with its new rows; and those reloaded before it in the run with
-// their new rows.
+// What a failed reload leaves: its own table as it was, or perhaps with its new rows (see
+// TableDataNote); and those reloaded before it in the run with their new rows.
 std::string dataNote(const ReferenceTable& table, bool mayHaveLanded)
 {
-    QString note =
-        (mayHaveLanded
-             ? QCoreApplication::translate(
-                   "MdlUtil", "Table %1 may already hold its new rows: its commit failed too late "
-                              "to be undone.")
-             : QCoreApplication::translate(
-                   "MdlUtil", "Table %1 was left exactly as it was: none of its rows changed."))
-            .arg(qText(table.tableName));
+    QString note = QString::fromStdString(TableDataNote(table, mayHaveLanded));
     for (const ReferenceTable* before : kReferenceTables) {
         if (before == &table)
             break;
@@ -87,36 +81,29 @@ std::string dataNote(const ReferenceTable& table, bool mayHaveLanded)
 
 } // namespace
 
-// Replaces the table's rows with the data file's, all or nothing: on any failure the rows are
-// rolled back, the progress window is hidden again and the error travels on with its number and
-// description, noting what became of the data.
-//
-// A reload's transaction: BeginTrans -> file opened -> delete, alter -> window shown -> one insert
-// and one proses per line -> window hidden -> CommitTrans -> completion message. Any failure,
-// BeginTrans's included, hides the window if shown and ends in RollbackTrans; the message comes
-// only after a commit.
-void ReloadTable(const ReferenceTable& table)
+std::string TableDataNote(const ReferenceTable& table, bool mayHaveLanded)
+{
+    return (mayHaveLanded
+                ? QCoreApplication::translate(
+                      "MdlUtil", "Table %1 may already hold its new rows: its commit failed too "
+                                 "late to be undone.")
+                : QCoreApplication::translate(
+                      "MdlUtil", "Table %1 was left exactly as it was: none of its rows changed."))
+        .arg(qText(table.tableName))
+        .toStdString();
+}
+
+void RunInTransaction(const std::function<void()>& change,
+                      const std::function<std::string(bool mayHaveLanded)>& note)
 {
     Connection& connection = cnDatabase();
-    ProgressWindow* shown = nullptr;
     bool committing = false;
     try {
         connection.BeginTrans();
-        // Opened before the delete so that a file that cannot be a data file (missing, a FIFO,
-        // a folder, a device) is refused before anything is written.
-        TextFileInput input(dataFilePath(table.fileName));
-        ExecuteSql(std::string(table.deleteStatement));
-        ExecuteSql(std::string(table.alterStatement));
-        shown = &progressWindow();
-        shown->Show();
-        insertLines(table, input, *shown);
-        shown->Hide();
-        shown = nullptr;
+        change();
         committing = true;
         connection.CommitTrans();
     } catch (...) {
-        if (shown)
-            shown->Hide();
         const bool mayHaveLanded = committing && connection.CommitMayHaveLanded();
         try {
             connection.RollbackTrans();
@@ -127,9 +114,40 @@ void ReloadTable(const ReferenceTable& table)
         try {
             throw;
         } catch (const Error& error) {
-            throw error.withDataNote(dataNote(table, mayHaveLanded));
+            throw error.withDataNote(note(mayHaveLanded));
         }
     }
+}
+
+std::int64_t SendDataFile(const ReferenceTable& table, TextFileInput& input)
+{
+    ExecuteSql(std::string(table.deleteStatement));
+    ExecuteSql(std::string(table.alterStatement));
+    ProgressWindow& window = progressWindow();
+    window.Show();
+    const auto hide = qScopeGuard([&window] { window.Hide(); });
+    insertLines(table, input, window);
+    return input.lineNumber();
+}
+
+// A reload's transaction: BeginTrans -> file opened -> its rows kept -> delete, alter -> window
+// shown -> one insert and one proses per line -> window hidden -> the change recorded ->
+// CommitTrans -> completion message. Any failure, BeginTrans's included, hides the window if
+// shown and ends in RollbackTrans, which takes the kept rows and the record with it; the message
+// comes only after a commit.
+void ReloadTable(const ReferenceTable& table)
+{
+    RunInTransaction(
+        [&table] {
+            // Opened before the delete so that a file that cannot be a data file (missing, a
+            // FIFO, a folder, a device) is refused before anything is written.
+            const std::string path = dataFilePath(table.fileName);
+            TextFileInput input(path);
+            const std::int64_t rowsBefore = cnDatabase().database().keepRows(table.tableName);
+            SendDataFile(table, input);
+            RecordChange(table, kUpdateChange, {path, input.size(), input.sha256()}, rowsBefore);
+        },
+        [&table](bool mayHaveLanded) { return dataNote(table, mayHaveLanded); });
     MsgBox(std::string(table.message), MessageBoxFlag::OkOnly, std::string("Tandera"));
 }
 
