@@ -20,26 +20,44 @@
         <translation>argumen &apos;%1&apos; tidak diharapkan</translation>
     </message>
     <message>
+        <source>%1: no display found; the window needs a graphical session. To update a database without one, use --update PATH.</source>
+        <translation>%1: layar tidak ditemukan; jendela memerlukan sesi grafis. Untuk memperbarui database tanpa sesi grafis, pakai --update PATH.</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a database path without a display</source>
+        <translation>opsi &apos;%1&apos; memerlukan path database bila tidak ada layar</translation>
+    </message>
+    <message>
         <source>Usage: %1
        %1 --update PATH
+       %1 --preview PATH
+       %1 --undo [PATH]
+       %1 --history PATH
        %1 --help | --version
 Without options, opens the window that reloads the packaging and port tables of a Tandera database.
-  --update PATH  reload both tables of the database at PATH without a window
-  --help         show this help and exit
-  --version      show the version and exit
+  --update PATH   reload both tables of the database at PATH without a window
+  --preview PATH  show what --update PATH would change, writing nothing
+  --undo [PATH]   put each table back as it was before its last change (without PATH: pick the database in the file-open dialog)
+  --history PATH  list the changes recorded in the database, newest first
+  --help          show this help and exit
+  --version       show the version and exit
+The database keeps the rows each table held before its last change, so that --undo can put them back.
 </source>
         <translation>Pemakaian: %1
            %1 --update PATH
+           %1 --preview PATH
+           %1 --undo [PATH]
+           %1 --history PATH
            %1 --help | --version
 Tanpa opsi, membuka jendela yang memuat ulang tabel kemasan dan pelabuhan sebuah database Tandera.
-  --update PATH  muat ulang kedua tabel database di PATH tanpa jendela
-  --help         tampilkan bantuan ini lalu keluar
-  --version      tampilkan versi lalu keluar
+  --update PATH   muat ulang kedua tabel database di PATH tanpa jendela
+  --preview PATH  tampilkan apa yang akan diubah --update PATH, tanpa menulis apa pun
+  --undo [PATH]   kembalikan setiap tabel seperti sebelum perubahan terakhirnya (tanpa PATH: pilih database di dialog buka file)
+  --history PATH  tampilkan perubahan yang tercatat di database, yang terbaru lebih dulu
+  --help          tampilkan bantuan ini lalu keluar
+  --version       tampilkan versi lalu keluar
+Database menyimpan baris yang dimiliki setiap tabel sebelum perubahan terakhirnya, sehingga --undo dapat mengembalikannya.
 </translation>
-    </message>
-    <message>
-        <source>%1: no display found; the window needs a graphical session. To update a database without one, use --update PATH.</source>
-        <translation>%1: layar tidak ditemukan; jendela memerlukan sesi grafis. Untuk memperbarui database tanpa sesi grafis, pakai --update PATH.</translation>
     </message>
 </context>
 <context>
@@ -221,6 +239,22 @@ Tanpa opsi, membuka jendela yang memuat ulang tabel kemasan dan pelabuhan sebuah
         <source>The table &apos;%2&apos; of the database &apos;%1&apos; has an index, rule or default that calls a function or a collation this program does not run; the database was not opened.</source>
         <translation>Tabel &apos;%2&apos; di database &apos;%1&apos; memiliki indeks, aturan, atau nilai bawaan yang memanggil fungsi atau collation yang tidak dijalankan program ini; database tidak dibuka.</translation>
     </message>
+    <message>
+        <source>The database &apos;%1&apos; holds the table &apos;%2&apos; in a shape this program does not make, so what it records of past updates cannot be trusted; the database was not opened.</source>
+        <translation>Database &apos;%1&apos; memiliki tabel &apos;%2&apos; dalam bentuk yang tidak dibuat program ini, sehingga catatannya tentang update sebelumnya tidak dapat dipercaya; database tidak dibuka.</translation>
+    </message>
+    <message>
+        <source>The rows kept of table &apos;%1&apos; from before its last change are damaged; nothing was changed.</source>
+        <translation>Baris tabel &apos;%1&apos; yang disimpan dari sebelum perubahan terakhirnya rusak; tidak ada yang diubah.</translation>
+    </message>
+    <message>
+        <source>Table &apos;%1&apos; refuses kept row %2 (code &apos;%3&apos;): %4</source>
+        <translation>Tabel &apos;%1&apos; menolak baris simpanan ke-%2 (kode &apos;%3&apos;): %4</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; holds an update that was interrupted, which only a run that writes can undo: run the update on it first. It was not opened.</source>
+        <translation>Database &apos;%1&apos; menyimpan update yang terputus, yang hanya dapat dipulihkan oleh proses yang menulis: jalankan update padanya lebih dulu. Database tidak dibuka.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -307,6 +341,44 @@ Tanpa opsi, membuka jendela yang memuat ulang tabel kemasan dan pelabuhan sebuah
     <message>
         <source>%1:%2: the line is not valid UTF-8, though other lines of the file are</source>
         <translation>%1:%2: baris ini bukan UTF-8 yang sah, padahal baris lain di file ini UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>UndoRun</name>
+    <message>
+        <source>Table %1 was left as it is: no earlier rows are kept to put back.</source>
+        <translation>Tabel %1 dibiarkan apa adanya: tidak ada baris sebelumnya yang disimpan untuk dikembalikan.</translation>
+    </message>
+    <message>
+        <source>Table %1 was left as it is: it no longer holds what its change of %2 left, and undoing that change would lose what was changed since.</source>
+        <translation>Tabel %1 dibiarkan apa adanya: isinya tidak lagi sama dengan hasil perubahannya pada %2, dan membatalkan perubahan itu akan menghilangkan apa yang diubah sesudahnya.</translation>
+    </message>
+    <message>
+        <source>Table %1 is back as it was before its change of %2: %3 rows, where it held %4.</source>
+        <translation>Tabel %1 kembali seperti sebelum perubahannya pada %2: %3 baris, yang tadinya %4.</translation>
+    </message>
+    <message>
+        <source>Undo the last change of each table of %1?</source>
+        <translation>Batalkan perubahan terakhir setiap tabel di %1?</translation>
+    </message>
+    <message>
+        <source>%1: its change of %2, from %3 rows to %4</source>
+        <translation>%1: perubahannya pada %2, dari %3 baris menjadi %4</translation>
+    </message>
+    <message>
+        <source>%1: nothing to undo</source>
+        <translation>%1: tidak ada yang dapat dibatalkan</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatePreview</name>
+    <message>
+        <source>%1: %2 rows now, %3 lines in %4: %5 new, %6 gone, %7 changed, %8 unchanged</source>
+        <translation>%1: %2 baris sekarang, %3 baris di %4: %5 baru, %6 hilang, %7 berubah, %8 tetap</translation>
+    </message>
+    <message>
+        <source>Nothing was written: this was a preview.</source>
+        <translation>Tidak ada yang ditulis: ini hanya pratinjau.</translation>
     </message>
 </context>
 <context>
