@@ -16,6 +16,7 @@
 #include "modules/MdlMain.h"
 #include "modules/MdlUtil.h"
 #include "modules/ReferenceTable.h"
+#include "modules/UndoRun.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgressWindow.h"
 #include "tests/support/CountingWindow.h"
@@ -36,6 +37,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -223,11 +225,16 @@ protected:
                           << testing::PrintToString(integrity);
             intact = false;
         }
-        intact = expectOldOrNew(where, "Tblkemasan", kemasan, oldKemasan, newKemasan,
+        // An undo puts the old rows back over the new.
+        const auto [kemasanBefore, kemasanAfter] =
+            m_undo ? std::tie(newKemasan, oldKemasan) : std::tie(oldKemasan, newKemasan);
+        const auto [pelabuhanBefore, pelabuhanAfter] =
+            m_undo ? std::tie(newPelabuhan, oldPelabuhan) : std::tie(oldPelabuhan, newPelabuhan);
+        intact = expectOldOrNew(where, path, "Tblkemasan", kemasan, kemasanBefore, kemasanAfter,
                                 report.boxes >= 1) &&
                  intact;
-        intact = expectOldOrNew(where, "TblPelabuhan", pelabuhan, oldPelabuhan, newPelabuhan,
-                                report.boxes >= 2) &&
+        intact = expectOldOrNew(where, path, "TblPelabuhan", pelabuhan, pelabuhanBefore,
+                                pelabuhanAfter, report.boxes >= 2) &&
                  intact;
         return intact;
     }
@@ -268,9 +275,29 @@ protected:
         return full;
     }
 
+    // Makes the update's result the file every run starts from, for a sweep of the undo.
+    void startFromUpdated()
+    {
+        writeFile(databasePath(), m_pristine);
+        {
+            const RecordedBoxes boxes;
+            const ProgramDirectoryOverride directory(m_dir.path());
+            CountingWindow window;
+            setProgressWindowProvider([&]() -> ProgressWindow& { return window; });
+            OpenDatabase(databasePath());
+            UpdateTblKemasan();
+            UpdateTblPelabuhan();
+            cnDatabase().Close();
+            setProgressWindowProvider({});
+        }
+        m_pristine = readFile(databasePath());
+        m_undo = true;
+    }
+
     SharedReport m_shared;
     // SQLite's soft heap limit in the child, in bytes; 0: none.
     std::int64_t m_heapLimit = 0;
+    bool m_undo = false; // the child runs the undo instead of the update
 
 private:
     static void printCounts(const Report& report)
@@ -313,9 +340,13 @@ private:
             setMessageBoxHandler([&](const MessageBoxCall&) { ++report.boxes; });
             ProgramDirectoryOverride directory(m_dir.path());
             try {
-                OpenDatabase(databasePath());
-                UpdateTblKemasan();
-                UpdateTblPelabuhan();
+                if (m_undo) {
+                    RunUndo(databasePath());
+                } else {
+                    OpenDatabase(databasePath());
+                    UpdateTblKemasan();
+                    UpdateTblPelabuhan();
+                }
                 cnDatabase().Close();
             } catch (const Error& error) {
                 report.failed = true;
@@ -337,9 +368,27 @@ private:
         return sorted(std::move(rows));
     }
 
-    static bool expectOldOrNew(const std::string& where, const char* table, const Rows& rows,
-                               const Rows& before, const Rows& after, bool boxShown)
+    // The table holds its rows from before or after the run, the latter once its box was shown,
+    // and the history records the run's change of it exactly when its rows are the latter.
+    bool expectOldOrNew(const std::string& where, const std::string& path, const char* table,
+                        const Rows& rows, const Rows& before, const Rows& after,
+                        bool boxShown) const
     {
+        const bool hasHistory =
+            sqliteLines(path, "SELECT count(*) FROM sqlite_schema WHERE name = 'MSysHistory'")
+                .at(0) == "1";
+        const std::string recorded =
+            hasHistory ? sqliteLines(path, "SELECT count(*) FROM MSysHistory WHERE kind = '" +
+                                               std::string(m_undo ? "undo" : "update") +
+                                               "' AND tableName = '" + table + "'")
+                             .at(0)
+                       : "0";
+        if (recorded != (rows == after ? "1" : "0")) {
+            ADD_FAILURE() << where << ": " << table << " has " << recorded
+                          << " history rows of the run with its rows from "
+                          << (rows == after ? "after" : "before");
+            return false;
+        }
         if (rows == after)
             return true;
         if (rows == before && !boxShown)
@@ -363,6 +412,14 @@ TEST_F(CrashSweep, EveryStopLeavesEachTableOldOrNew)
     // then their count) and the file once.
     EXPECT_EQ(run.counts[1][1][1], 2) << "journal syncs";
     EXPECT_EQ(run.counts[1][0][1], 1) << "database syncs";
+}
+
+// The undo of that update: each table back to its old rows or still at its new ones, as a box
+// says, with the undo in its history exactly when its rows went back.
+TEST_F(CrashSweep, EveryStopOfAnUndoLeavesEachTableBeforeOrAfterIt)
+{
+    startFromUpdated();
+    sweep(1);
 }
 
 // The same where SQLite's memory is held so low that the port table's reload writes pages to

@@ -13,7 +13,8 @@ expect_status 0 --help
 grep -q -- '--update PATH' "$work/out" && [ ! -s "$work/err" ] || fail "--help: $(cat "$work/out")"
 expect_status 0 --version
 grep -qx 'tandera-patch [0-9]*\.[0-9]*\.[0-9]*' "$work/out" || fail "--version: $(cat "$work/out")"
-for misuse in --bogus "-platform offscreen" --update --update= "--help x" "--update a b"; do
+for misuse in --bogus "-platform offscreen" --update --update= "--help x" "--update a b" \
+    --preview --history= "--undo a b" --undo; do
     # shellcheck disable=SC2086 # each case is its words
     expect_status 2 $misuse
     grep -q '^Usage:' "$work/err" && [ ! -s "$work/out" ] || fail "$misuse: $(cat "$work/err")"
@@ -39,4 +40,9 @@ program="$work/$copy/$(basename "$program")" expect_status 1 --update "$database
 grep -q "^Run-time error '5':" "$work/err" && grep -q 'tblkemasan.dat, line 2' "$work/err" \
     && grep -q 'Table Tblkemasan was left exactly as it was' "$work/err" && [ ! -s "$work/out" ] \
     || fail "the failed reload printed: $(cat "$work/out" "$work/err")"
+# A preview gives the update's verdict, in the update's words.
+head -n 2 "$work/err" >"$work/update-err"
+program="$work/$copy/$(basename "$program")" expect_status 1 --preview "$database"
+[ "$(head -n 2 "$work/err")" = "$(cat "$work/update-err")" ] && grep -q 'Nothing was written' "$work/err" \
+    || fail "the preview of the failing reload printed: $(cat "$work/err")"
 echo "PASS ($case_name)"
