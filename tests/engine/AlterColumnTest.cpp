@@ -114,6 +114,9 @@ TEST(AlterToMemoOnAnotherToolsTable, KeepsEverythingButTheType)
          "[nmport] LONGTEXT NOT NULL) WITHOUT ROWID", "LONGTEXT"},
         {"CREATE TABLE TblPelabuhan (kdport TEXT PRIMARY KEY, nmport INT) STRICT",
          "nmport TEXT) STRICT", "TEXT"},
+        // A name written as a string and a quoted type, all of which goes.
+        {"CREATE TABLE TblPelabuhan (kdport VARCHAR(5) PRIMARY KEY, 'nmport' \"INT\")",
+         "'nmport' LONGTEXT)", "LONGTEXT"},
         {"CREATE TABLE TblPelabuhan (kdport VARCHAR(5), -- kode, pelabuhan\n nmport /* nama, "
          "(panjang) */ VARCHAR(50), PRIMARY KEY (kdport))",
          "nmport /* nama, (panjang) */ LONGTEXT, PRIMARY KEY (kdport))", "LONGTEXT"},
