@@ -7,6 +7,7 @@
 #include <QScopeGuard>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -154,7 +155,11 @@ void setStoredSql(sqlite3* db, const std::string& table, const std::string& sql)
                          nullptr);
     });
     Statement version(db, "PRAGMA schema_version");
-    const std::int64_t nextVersion = (version.step() ? version.columnInt64(0) : 0) + 1;
+    const std::int64_t current = version.step() ? version.columnInt64(0) : 0;
+    // The version is a signed 32-bit number, and 0 stands for a schema never written: past the
+    // largest it starts again at 1.
+    const std::int64_t nextVersion =
+        current >= 1 && current < std::numeric_limits<std::int32_t>::max() ? current + 1 : 1;
     version.reset();
     execSql(db, "PRAGMA writable_schema = ON");
     Statement update(db, "UPDATE sqlite_schema SET sql = ?1 WHERE type = 'table' AND name = ?2");

@@ -73,6 +73,14 @@ TEST_F(AlterToMemo, AgainChangesNothing)
               version); // no rebuild took place
 }
 
+// Mended fault: the version went past SQLite's 32 bits and fell to 0, a schema never written.
+TEST_F(AlterToMemo, SchemaVersionWrapsToOne)
+{
+    hostile::runOnFile(path, "PRAGMA schema_version = 2147483647");
+    db->execute("Alter Table Kapal alter Column nama memo");
+    EXPECT_EQ(rowsOf(*db, "SELECT schema_version FROM pragma_schema_version()"), Rows{"1"});
+}
+
 TEST_F(AlterToMemo, UnknownColumnNamesColumnAndTable)
 {
     EXPECT_EQ(numbered(errorOf([&] { db->execute("Alter Table kapal alter Column UREDI memo"); })),
