@@ -199,7 +199,7 @@ Database& Database::operator=(Database&&) noexcept = default;
 Database::~Database() = default;
 
 Database Database::openConnectionText(std::string_view connectionText,
-                                      std::span<const std::string> checkedTables)
+                                      std::span<const ReloadedTable> checkedTables)
 {
     const ConnectionSettings settings = parseConnectionText(connectionText);
     return open(settings.dataSource, settings.password, DefaultBusyWait, checkedTables);
@@ -207,7 +207,7 @@ Database Database::openConnectionText(std::string_view connectionText,
 
 Database Database::open(const std::string& path, const std::string& password,
                         std::chrono::milliseconds busyWait,
-                        std::span<const std::string> checkedTables)
+                        std::span<const ReloadedTable> checkedTables)
 {
     // SQLite only ever sees a file that already looks like ours, and never with CREATE.
     probeDatabaseFile(path);

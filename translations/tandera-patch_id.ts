@@ -221,6 +221,22 @@ Tanpa opsi, membuka jendela yang memuat ulang tabel kemasan dan pelabuhan sebuah
         <source>The table &apos;%2&apos; of the database &apos;%1&apos; has an index, rule or default that calls a function or a collation this program does not run; the database was not opened.</source>
         <translation>Tabel &apos;%2&apos; di database &apos;%1&apos; memiliki indeks, aturan, atau nilai bawaan yang memanggil fungsi atau collation yang tidak dijalankan program ini; database tidak dibuka.</translation>
     </message>
+    <message>
+        <source>The database &apos;%1&apos; was not opened: the update writes exactly %3 columns into its table &apos;%2&apos;, which has %4.</source>
+        <translation>Database &apos;%1&apos; tidak dibuka: pembaruan menulis tepat %3 kolom ke tabelnya &apos;%2&apos;, sedangkan tabel itu memiliki %4 kolom.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; was not opened: the update makes the last column of its table &apos;%2&apos; a memo and takes it for &apos;%3&apos;, but that column is &apos;%4&apos;.</source>
+        <translation>Database &apos;%1&apos; tidak dibuka: pembaruan mengubah kolom terakhir tabelnya &apos;%2&apos; menjadi memo dan menganggapnya &apos;%3&apos;, tetapi kolom itu adalah &apos;%4&apos;.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; was not opened: the column &apos;%3&apos; of its table &apos;%2&apos; is the table&apos;s row id (INTEGER PRIMARY KEY), which cannot hold the text the update writes.</source>
+        <translation>Database &apos;%1&apos; tidak dibuka: kolom &apos;%3&apos; di tabelnya &apos;%2&apos; adalah nomor baris tabel itu (INTEGER PRIMARY KEY), yang tidak dapat menampung teks yang ditulis pembaruan.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; was not opened: the column &apos;%3&apos; of its table &apos;%2&apos; holds numbers, and the update writes text into it.</source>
+        <translation>Database &apos;%1&apos; tidak dibuka: kolom &apos;%3&apos; di tabelnya &apos;%2&apos; berisi angka, sedangkan pembaruan menulis teks ke dalamnya.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>

@@ -136,7 +136,7 @@ TEST(AlterToMemoOnAnotherToolsTable, KeepsEverythingButTheType)
         engine::CreateDatabase(path, enginetest::Password);
         hostile::runOnFile(path, c.schema);
         engine::Database db = engine::Database::open(
-            path, enginetest::Password, engine::Database::DefaultBusyWait, referenceTableNames());
+            path, enginetest::Password, engine::Database::DefaultBusyWait, reloadedTables());
         db.execute(kTblPelabuhan.deleteStatement);
         db.execute(kTblPelabuhan.alterStatement);
         db.execute("Insert Into tblpelabuhan values('IDJKT','" + std::string(60, 'j') + "')");
