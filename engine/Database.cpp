@@ -102,9 +102,10 @@ struct Database::Impl
 
     SqliteHandle db; // first, so it outlives every statement below
     std::string path;
-    // The table the last statement named, with its shape and prepared insert. Forgotten whenever
-    // the schema may have moved (a memo step, a rollback, a new transaction), so the per-row
-    // insert path never rereads it.
+    // The table the last statement named, with its shape and prepared insert. Forgotten wherever
+    // the schema may have moved: at the memo step, at a begin and before a statement outside a
+    // transaction, so whatever follows a rollback reads it afresh; the per-row insert path never
+    // rereads it.
     std::optional<TableDefinition> table;
     std::string tableAsNamed;         // as the last statement spelled it
     Statement insert;                 // INSERT INTO t VALUES (?1, ...), prepared on first use
@@ -178,9 +179,7 @@ void Database::Impl::endTransaction(bool commit)
         inTransaction = false;
         throw jet::error(jet::NoTransaction);
     }
-    // Table shapes go back on a rollback. A failed commit leaves the transaction to the caller's
-    // rollback.
-    forgetTable();
+    // A failed commit leaves the transaction to the caller's rollback.
     inTransaction = commit;
     if (commit)
         commitMayHaveLanded = false;

@@ -43,6 +43,22 @@ TEST_F(Transactions, RollbackUndoesDeleteAlterAndInserts)
               -2147217887);
 }
 
+// A transaction after one rolled back: the memo shape the engine read in the rolled-back one must
+// not make the memo step pass over the column. The statements spell the table alike, so nothing
+// but the new transaction makes the engine read it afresh.
+TEST_F(Transactions, MemoStepAfterARollbackMakesTheMemoAgain)
+{
+    const std::string insert = "Insert Into Tblkemasan values('PK','" + std::string(40, 'p') + "')";
+    for (const bool commit : {false, true}) {
+        db->beginTransaction();
+        db->execute(kTblKemasan.alterStatement);
+        db->execute(insert);
+        commit ? db->commitTransaction() : db->rollbackTransaction();
+    }
+    EXPECT_EQ(rowsOf(*db, "SELECT type FROM pragma_table_info('Tblkemasan') WHERE name = 'UREDI'"),
+              Rows{"LONGTEXT"});
+}
+
 TEST_F(Transactions, CommitKeepsEverything)
 {
     db->beginTransaction();
