@@ -129,8 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
             }}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Mended fault: these passed the open and failed at the reload's first line, the packaging table
-// already reloaded; a row id made a memo even damaged the file while the run reported success.
+// Mended fault: each passed the open, then failed after a table was reloaded or damaged the file.
 TEST(OpenRefusesTableShape, TheReloadCannotTakeAsTheFileStands)
 {
     const struct

@@ -43,16 +43,14 @@ TEST_F(Transactions, RollbackUndoesDeleteAlterAndInserts)
               -2147217887);
 }
 
-// A transaction after one rolled back: the memo shape the engine read in the rolled-back one must
-// not make the memo step pass over the column. The statements spell the table alike, so nothing
-// but the new transaction makes the engine read it afresh.
+// The memo shape read in a rolled-back transaction must not make the next memo step pass over the
+// column. The statements spell the table alike: only the begin makes the engine reread it.
 TEST_F(Transactions, MemoStepAfterARollbackMakesTheMemoAgain)
 {
-    const std::string insert = "Insert Into Tblkemasan values('PK','" + std::string(40, 'p') + "')";
     for (const bool commit : {false, true}) {
         db->beginTransaction();
         db->execute(kTblKemasan.alterStatement);
-        db->execute(insert);
+        db->execute("Insert Into Tblkemasan values('PK','" + std::string(40, 'p') + "')");
         commit ? db->commitTransaction() : db->rollbackTransaction();
     }
     EXPECT_EQ(rowsOf(*db, "SELECT type FROM pragma_table_info('Tblkemasan') WHERE name = 'UREDI'"),
