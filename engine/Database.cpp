@@ -65,11 +65,11 @@ bool failedCommitMayHaveLanded(sqlite3* db)
 }
 
 // The shadows of a preview, in memory, one for each of tables the file has.
-void makeShadows(sqlite3* db, std::span<const std::string> tables)
+void makeShadows(sqlite3* db, std::span<const ReloadedTable> tables)
 {
     execSql(db, "PRAGMA temp_store = MEMORY");
-    for (const std::string& name : tables) {
-        if (const std::optional<TableDefinition> table = readTableDefinition(db, name))
+    for (const ReloadedTable& reloaded : tables) {
+        if (const std::optional<TableDefinition> table = readTableDefinition(db, reloaded.name))
             makeShadow(db, table->name, storedTableSql(db, table->name));
     }
 }
@@ -120,9 +120,10 @@ struct Database::Impl
     SqliteHandle db; // first, so it outlives every statement below
     std::string path;
     Access access;
-    // The table the last statement named, with its shape and prepared insert. Forgotten whenever
-    // the schema may have moved (a memo step, a rollback, a new transaction), so the per-row
-    // insert path never rereads it.
+    // The table the last statement named, with its shape and prepared insert. Forgotten wherever
+    // the schema may have moved: at the memo step, at a begin and before a statement outside a
+    // transaction, so whatever follows a rollback reads it afresh; the per-row insert path never
+    // rereads it.
     std::optional<TableDefinition> table;
     std::string tableAsNamed;         // as the last statement spelled it
     Statement insert;                 // INSERT INTO t VALUES (?1, ...), prepared on first use
@@ -247,9 +248,7 @@ void Database::Impl::endTransaction(bool commit)
         inTransaction = false;
         throw jet::error(jet::NoTransaction);
     }
-    // Table shapes go back on a rollback. A failed commit leaves the transaction to the caller's
-    // rollback.
-    forgetTable();
+    // A failed commit leaves the transaction to the caller's rollback.
     inTransaction = commit;
     if (commit)
         commitMayHaveLanded = false;
@@ -268,7 +267,7 @@ Database& Database::operator=(Database&&) noexcept = default;
 Database::~Database() = default;
 
 Database Database::openConnectionText(std::string_view connectionText,
-                                      std::span<const std::string> checkedTables, Access access)
+                                      std::span<const ReloadedTable> checkedTables, Access access)
 {
     const ConnectionSettings settings = parseConnectionText(connectionText);
     return open(settings.dataSource, settings.password, DefaultBusyWait, checkedTables, access);
@@ -276,7 +275,7 @@ Database Database::openConnectionText(std::string_view connectionText,
 
 Database Database::open(const std::string& path, const std::string& password,
                         std::chrono::milliseconds busyWait,
-                        std::span<const std::string> checkedTables, Access access)
+                        std::span<const ReloadedTable> checkedTables, Access access)
 {
     const bool preview = access == Access::Preview;
     // SQLite only ever sees a file that already looks like ours, and never with CREATE.

@@ -35,11 +35,12 @@ public:
     // Opens the database a connection text names ("Provider=Microsoft.Jet.OLEDB.4.0;Data
     // Source=...;Jet OLEDB:Database Password=...;"). Raises 3706 for another provider, and the
     // open failures (missing file, unrecognised format, write-ahead-log mode, wrong password, in
-    // use, a damaged file, a file holding a trigger, view or virtual table). A failed open
-    // never creates, changes or truncates a file. checkedTables are the tables the caller will
-    // write, which the open's look at the file covers (checkDatabaseContents, OpenChecks.h).
+    // use, a damaged file, a file holding a trigger, view or virtual table, a table of
+    // checkedTables its reload cannot take). A failed open never creates, changes or truncates a
+    // file. checkedTables are the tables the caller will reload, which the open's look at the file
+    // covers (checkDatabaseContents, OpenChecks.h).
     static Database openConnectionText(std::string_view connectionText,
-                                       std::span<const std::string> checkedTables = {},
+                                       std::span<const ReloadedTable> checkedTables = {},
                                        Access access = Access::ReadWrite);
 
     // How long an open or a statement waits for another process that holds the file before it
@@ -49,7 +50,7 @@ public:
     // Opens the database file at path with its database password; failures as above.
     static Database open(const std::string& path, const std::string& password,
                          std::chrono::milliseconds busyWait = DefaultBusyWait,
-                         std::span<const std::string> checkedTables = {},
+                         std::span<const ReloadedTable> checkedTables = {},
                          Access access = Access::ReadWrite);
 
     // A moved-from Database may only be assigned to or destroyed.

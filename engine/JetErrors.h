@@ -78,6 +78,19 @@ inline constexpr Text OtherSchemaObject{
 inline constexpr Text UnrunnableRules{QT_TRANSLATE_NOOP(
     "Engine", "The table '%2' of the database '%1' has an index, rule or default that calls a "
               "function or a collation this program does not run; the database was not opened.")};
+// A reference table of a shape the reload cannot take.
+inline constexpr Text ColumnCount{
+    QT_TRANSLATE_NOOP("Engine", "The database '%1' was not opened: the update writes exactly %3 "
+                                "columns into its table '%2', which has %4.")};
+inline constexpr Text MemoColumnNotLast{QT_TRANSLATE_NOOP(
+    "Engine", "The database '%1' was not opened: the update makes the last column of its table "
+              "'%2' a memo and takes it for '%3', but that column is '%4'.")};
+inline constexpr Text RowIdColumn{QT_TRANSLATE_NOOP(
+    "Engine", "The database '%1' was not opened: the column '%3' of its table '%2' is the table's "
+              "row id (INTEGER PRIMARY KEY), which cannot hold the text the update writes.")};
+inline constexpr Text NumberColumn{
+    QT_TRANSLATE_NOOP("Engine", "The database '%1' was not opened: the column '%3' of its table "
+                                "'%2' holds numbers, and the update writes text into it.")};
 // The system tables of changes (ChangeHistory.h, KeptRows.h).
 inline constexpr Text SystemTableShape{QT_TRANSLATE_NOOP(
     "Engine", "The database '%1' holds the table '%2' in a shape this program does not make, so "

@@ -7,6 +7,7 @@
 #include <QScopeGuard>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -58,10 +59,11 @@ std::vector<Token> tokens(std::string_view sql)
     return out;
 }
 
-// A name token as SQLite reads it: without its quotes, a doubled quote made single.
+// A name token as SQLite reads it: without its quotes, a doubled quote made single. SQLite takes
+// a string literal for a name too.
 std::string nameOf(const Token& token)
 {
-    if (token.kind != 'q')
+    if (token.kind != 'q' && token.kind != '\'')
         return std::string(token.text);
     std::string name;
     const char quote = token.text[0] == '[' ? '\0' : token.text[0];
@@ -109,9 +111,11 @@ std::optional<std::string> withMemoType(std::string_view createSql, std::string_
         if (!std::exchange(definitionStarts, false) || type || isConstraintWord(all[i]) ||
             !equalsIgnoringAsciiCase(nameOf(all[i]), column))
             continue;
-        // The type: words up to a constraint word, with one "(...)" of sizes after them.
+        // The type: names, quoted or not, up to a constraint word, with one "(...)" of sizes
+        // after them.
         std::size_t last = i;
-        while (last + 1 < all.size() && all[last + 1].kind == 'w' &&
+        while (last + 1 < all.size() &&
+               std::string_view("wq'").find(all[last + 1].kind) != std::string_view::npos &&
                !isConstraintWord(all[last + 1]))
             ++last;
         if (last > i && last + 1 < all.size() && all[last + 1].kind == '(') {
@@ -151,7 +155,11 @@ void setStoredSql(sqlite3* db, const std::string& table, const std::string& sql)
                          nullptr);
     });
     Statement version(db, "PRAGMA schema_version");
-    const std::int64_t nextVersion = (version.step() ? version.columnInt64(0) : 0) + 1;
+    const std::int64_t current = version.step() ? version.columnInt64(0) : 0;
+    // The version is a signed 32-bit number, and 0 stands for a schema never written: past the
+    // largest it starts again at 1.
+    const std::int64_t nextVersion =
+        current >= 1 && current < std::numeric_limits<std::int32_t>::max() ? current + 1 : 1;
     version.reset();
     execSql(db, "PRAGMA writable_schema = ON");
     Statement update(db, "UPDATE sqlite_schema SET sql = ?1 WHERE type = 'table' AND name = ?2");

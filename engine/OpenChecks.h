@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/TableDefinition.h"
+
 #include <sqlite3.h>
 
 #include <cstddef>
@@ -26,12 +28,14 @@ std::size_t maxPathBytes();
 // Looks over the database at path, open on db, before anything is written to it, and raises the
 // failed-open error unless it holds only what a database of ours can: tables and their indexes
 // (no trigger, view, virtual table or other schema object), no two of them stored from the same
-// root page, system tables of changes only in their own shape (checkSystemTables), and passes
-// SQLite's quick check of the schema and the free-page list, then of each of checkedTables that
-// exists and the system tables, each with its indexes. The rest of the file
+// root page, system tables of changes only in their own shape (checkSystemTables), each of
+// checkedTables that exists in a shape its reload takes (as many columns as it writes values,
+// the memo column last, no row id key, no number column to write text into) with an insert and
+// delete the connection can run, and passes SQLite's quick check of the schema and the free-page
+// list, then of those tables and the system tables, each with its indexes. The rest of the file
 // is not read, so the cost follows the tables a run works on, not the size of the file. Reads
 // only; raises SqliteError when SQLite fails.
 void checkDatabaseContents(sqlite3* db, const std::string& path,
-                           std::span<const std::string> checkedTables);
+                           std::span<const ReloadedTable> checkedTables);
 
 } // namespace engine

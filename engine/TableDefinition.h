@@ -60,6 +60,16 @@ std::string storedTableSql(sqlite3* db, std::string_view table);
 // The SQLite CREATE TABLE text for definition.
 std::string createTableSql(const TableDefinition& definition);
 
+// A table a run reloads, as the open checks it: its rows are deleted, its column memoColumn is
+// made a memo, and rows of `values` texts are inserted, one per column in the table's order, the
+// last into memoColumn.
+struct ReloadedTable
+{
+    std::string name;
+    std::string memoColumn;
+    std::size_t values = 0;
+};
+
 // The SQLite texts a reload runs on table, as the schema spells its name: the delete of every
 // row, and the insert of one row of columns values, bound as ?1, ?2, ... The open compiles the
 // same texts to refuse a table they cannot run on.

@@ -61,7 +61,7 @@ void showFailedOpen(const Error& error)
 Connection& cnDatabase()
 {
     if (!connectionSlot())
-        connectionSlot().emplace(referenceTableNames());
+        connectionSlot().emplace(reloadedTables());
     return *connectionSlot();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/TableDefinition.h"
 #include "modules/DataRecord.h"
 
 #include <array>
@@ -63,11 +64,12 @@ inline constexpr ReferenceTable kTblPelabuhan = {
 inline constexpr std::array<const ReferenceTable*, 2> kReferenceTables = {&kTblKemasan,
                                                                           &kTblPelabuhan};
 
-// Their names: the tables whose structure every open checks, since a run writes them.
-inline std::vector<std::string> referenceTableNames()
+// The tables whose shape and structure every open checks, since a run reloads them: each row a
+// code, then a description into the column made a memo.
+inline std::vector<engine::ReloadedTable> reloadedTables()
 {
-    std::vector<std::string> names;
+    std::vector<engine::ReloadedTable> tables;
     for (const ReferenceTable* table : kReferenceTables)
-        names.emplace_back(table->tableName);
-    return names;
+        tables.push_back({std::string(table->tableName), std::string(table->descriptionColumn), 2});
+    return tables;
 }

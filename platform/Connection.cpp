@@ -16,7 +16,7 @@ namespace {
 }
 } // namespace
 
-Connection::Connection(std::vector<std::string> checkedTables)
+Connection::Connection(std::vector<engine::ReloadedTable> checkedTables)
     : m_checkedTables(std::move(checkedTables))
 {
 }

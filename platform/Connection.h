@@ -26,9 +26,9 @@ public:
     static constexpr int adModeRead = 1;
     static constexpr int adModeReadWrite = 3;
 
-    // checkedTables: the tables the caller will write; each Open checks their structure along
-    // with the schema's (see engine::Database::openConnectionText).
-    explicit Connection(std::vector<std::string> checkedTables = {});
+    // checkedTables: the tables the caller will reload; each Open checks their shape and
+    // structure along with the schema's (see engine::Database::openConnectionText).
+    explicit Connection(std::vector<engine::ReloadedTable> checkedTables = {});
 
     // Opens the database the connection text names (see engine::Database::openConnectionText).
     // user, password and options are ADO's arguments; the connection text carries what matters.
@@ -60,7 +60,7 @@ public:
 
 private:
     engine::Database& open();
-    std::vector<std::string> m_checkedTables;
+    std::vector<engine::ReloadedTable> m_checkedTables;
     int m_mode = adModeReadWrite;
     std::optional<engine::Database> m_database;
 };

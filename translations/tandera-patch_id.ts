@@ -255,6 +255,22 @@ Database menyimpan baris yang dimiliki setiap tabel sebelum perubahan terakhirny
         <source>The database &apos;%1&apos; holds an update that was interrupted, which only a run that writes can undo: run the update on it first. It was not opened.</source>
         <translation>Database &apos;%1&apos; menyimpan update yang terputus, yang hanya dapat dipulihkan oleh proses yang menulis: jalankan update padanya lebih dulu. Database tidak dibuka.</translation>
     </message>
+    <message>
+        <source>The database &apos;%1&apos; was not opened: the update writes exactly %3 columns into its table &apos;%2&apos;, which has %4.</source>
+        <translation>Database &apos;%1&apos; tidak dibuka: pembaruan menulis tepat %3 kolom ke tabelnya &apos;%2&apos;, sedangkan tabel itu memiliki %4 kolom.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; was not opened: the update makes the last column of its table &apos;%2&apos; a memo and takes it for &apos;%3&apos;, but that column is &apos;%4&apos;.</source>
+        <translation>Database &apos;%1&apos; tidak dibuka: pembaruan mengubah kolom terakhir tabelnya &apos;%2&apos; menjadi memo dan menganggapnya &apos;%3&apos;, tetapi kolom itu adalah &apos;%4&apos;.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; was not opened: the column &apos;%3&apos; of its table &apos;%2&apos; is the table&apos;s row id (INTEGER PRIMARY KEY), which cannot hold the text the update writes.</source>
+        <translation>Database &apos;%1&apos; tidak dibuka: kolom &apos;%3&apos; di tabelnya &apos;%2&apos; adalah nomor baris tabel itu (INTEGER PRIMARY KEY), yang tidak dapat menampung teks yang ditulis pembaruan.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; was not opened: the column &apos;%3&apos; of its table &apos;%2&apos; holds numbers, and the update writes text into it.</source>
+        <translation>Database &apos;%1&apos; tidak dibuka: kolom &apos;%3&apos; di tabelnya &apos;%2&apos; berisi angka, sedangkan pembaruan menulis teks ke dalamnya.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>

@@ -39,7 +39,7 @@ TEST_P(OpenRefusesHostileFile, WithTheFailedOpenErrorLeavingItUntouched)
 
     EXPECT_EQ(numbered(errorOf([&] {
                   engine::Database::open(path, hostile::Password, engine::Database::DefaultBusyWait,
-                                         referenceTableNames());
+                                         reloadedTables());
               })),
               numbered(ErrorNumber::ProviderFailure, GetParam().description(path)));
     EXPECT_EQ(fileBytes(path), before);
@@ -128,5 +128,47 @@ INSTANTIATE_TEST_SUITE_P(
                        "never uses; it was not opened.";
             }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Mended fault: each passed the open, then failed after a table was reloaded or damaged the file.
+TEST(OpenRefusesTableShape, TheReloadCannotTakeAsTheFileStands)
+{
+    const struct
+    {
+        const char* table;
+        const char* definition;
+        const char* says;
+    } cases[] = {
+        {"Tblkemasan", "(KDKEMAS VARCHAR(2) NOT NULL UNIQUE, UREDI INTEGER PRIMARY KEY)",
+         "the column 'UREDI' of its table 'Tblkemasan' is the table's row id (INTEGER PRIMARY "
+         "KEY), which cannot hold the text the update writes."},
+        {"TblPelabuhan", "(kdport TEXT, nmport INTEGER, PRIMARY KEY (nmport DESC)) STRICT",
+         "the column 'nmport' of its table 'TblPelabuhan' is the table's row id (INTEGER PRIMARY "
+         "KEY), which cannot hold the text the update writes."},
+        {"TblPelabuhan", "(kdport VARCHAR(5), nmport VARCHAR(50), negara VARCHAR(2))",
+         "the update writes exactly 2 columns into its table 'TblPelabuhan', which has 3."},
+        {"TblPelabuhan", "(nmport VARCHAR(50), kdport VARCHAR(5) PRIMARY KEY)",
+         "the update makes the last column of its table 'TblPelabuhan' a memo and takes it for "
+         "'nmport', but that column is 'kdport'."},
+        {"Tblkemasan", "(KDKEMAS \"INT\" PRIMARY KEY, UREDI VARCHAR(50))",
+         "the column 'KDKEMAS' of its table 'Tblkemasan' holds numbers, and the update writes "
+         "text into it."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.definition);
+        TempDir dir;
+        const std::string path = dir.file("Kolvarin.mdb");
+        hostile::makeDatabase(path);
+        hostile::runOnFile(path, std::string("DROP TABLE ") + c.table + "; CREATE TABLE " +
+                                     c.table + c.definition);
+        const QByteArray before = fileBytes(path);
+        EXPECT_EQ(numbered(errorOf([&] {
+                      engine::Database::open(path, hostile::Password,
+                                             engine::Database::DefaultBusyWait, reloadedTables());
+                  })),
+                  numbered(ErrorNumber::ProviderFailure,
+                           "The database '" + path + "' was not opened: " + c.says));
+        EXPECT_EQ(fileBytes(path), before);
+    }
+}
 
 } // namespace

@@ -4,9 +4,13 @@
 #include "tests/engine/EngineFixture.h"
 #include "tests/support/HostileDatabase.h"
 
+#include <linux/capability.h>
 #include <sqlite3.h>
 #include <stdlib.h>
+#include <sys/syscall.h>
 #include <unistd.h>
+
+#include <thread>
 
 #include <QFile>
 
@@ -173,6 +177,28 @@ TEST_F(OpenFailure, ImmutableFileIsSaidToBeUnwritable)
                                             "' cannot be written: the file is marked immutable or "
                                             "append-only. The update writes to it, so it was not "
                                             "opened."));
+    expectUntouched();
+}
+
+// Mended blind spot: a database in a read-only folder opened, and the reload failed at its delete,
+// blaming another user. The opening thread alone drops root's right to write anywhere.
+TEST_F(OpenFailure, ReadOnlyFolderIsRefusedAtTheOpen)
+{
+    const QString folder = QString::fromStdString(dir.path());
+    const auto permissions = QFile::permissions(folder);
+    ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    std::string refusal;
+    std::thread([&] {
+        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+        __user_cap_data_struct none[2] = {};
+        ASSERT_EQ(::syscall(SYS_capset, &header, none), 0);
+        refusal = numbered(errorOf([&] { engine::Database::open(path, "rovak"); }));
+    }).join();
+    ASSERT_TRUE(QFile::setPermissions(folder, permissions));
+    EXPECT_EQ(refusal, numbered(ErrorNumber::ProviderFailure,
+                                "The database '" + path +
+                                    "' cannot be written: its folder is read-only for this user, "
+                                    "and the update keeps its journal there. It was not opened."));
     expectUntouched();
 }
 

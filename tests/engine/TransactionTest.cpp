@@ -43,6 +43,20 @@ TEST_F(Transactions, RollbackUndoesDeleteAlterAndInserts)
               -2147217887);
 }
 
+// The memo shape read in a rolled-back transaction must not make the next memo step pass over the
+// column. The statements spell the table alike: only the begin makes the engine reread it.
+TEST_F(Transactions, MemoStepAfterARollbackMakesTheMemoAgain)
+{
+    for (const bool commit : {false, true}) {
+        db->beginTransaction();
+        db->execute(kTblKemasan.alterStatement);
+        db->execute("Insert Into Tblkemasan values('PK','" + std::string(40, 'p') + "')");
+        commit ? db->commitTransaction() : db->rollbackTransaction();
+    }
+    EXPECT_EQ(rowsOf(*db, "SELECT type FROM pragma_table_info('Tblkemasan') WHERE name = 'UREDI'"),
+              Rows{"LONGTEXT"});
+}
+
 TEST_F(Transactions, CommitKeepsEverything)
 {
     db->beginTransaction();
