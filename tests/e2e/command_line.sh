@@ -2,10 +2,12 @@
 # --update succeeding and failing with the window's texts on the standard streams.
 source "$(dirname "$0")/lib.sh"
 
-# Runs the program without a display, failing unless it ends with status $1.
+# Runs the program without a display, with the assignments in the array `with` added to its
+# environment, failing unless it ends with status $1.
+with=()
 expect_status() {
     local status=0
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C LANGUAGE= "$program" "${@:2}" \
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C LANGUAGE= "${with[@]}" "$program" "${@:2}" \
         >"$work/out" 2>"$work/err" || status=$?
     [ "$status" = "$1" ] || fail "${*:2} ended with $status, not $1: $(cat "$work/err")"
 }
@@ -18,9 +20,13 @@ for misuse in --bogus "-platform offscreen" --update --update= "--help x" "--upd
     expect_status 2 $misuse
     grep -q '^Usage:' "$work/err" && [ ! -s "$work/out" ] || fail "$misuse: $(cat "$work/err")"
 done
-expect_status 1
-[ "$(wc -l <"$work/err")" = 1 ] && grep -q -- '--update' "$work/err" \
-    || fail "without a display: $(cat "$work/err")"
+for display in "" DISPLAY=; do
+    read -ra with <<<"$display"
+    expect_status 1
+    [ "$(wc -l <"$work/err")" = 1 ] && grep -q -- '--update' "$work/err" \
+        || fail "without a display ($display): $(cat "$work/err")"
+done
+with=()
 database="$work/Kolvarin.mdb"
 "$makedemo" "$database"
 expect_status 0 --update "$database"
@@ -30,13 +36,21 @@ expect_status 1 --update "$work/other.mdb"
 [ "$(cat "$work/err")" = "Database Kolvarin.mdb Tidak Ada
 Hubungi Administrator anda !" ] && [ ! -s "$work/out" ] || fail "name check: $(cat "$work/err")"
 
-# A copy of the program, in a folder whose name is no valid UTF-8, with bad packaging data.
-copy=$'copy\xff'
-mkdir "$work/$copy"
+# A copy of the program, in a folder whose name is no valid UTF-8 and whose path is longer than
+# 256 bytes, with bad packaging data.
+copy=$(printf %0250d 0)/$'copy\xff'
+mkdir -p "$work/$copy"
 cp "$program" "$work/$copy/"
 printf 'AA;Satu\r\ntanpa pemisah\r\n' >"$work/$copy/tblkemasan.dat"
 program="$work/$copy/$(basename "$program")" expect_status 1 --update "$database"
 grep -q "^Run-time error '5':" "$work/err" && grep -q 'tblkemasan.dat, line 2' "$work/err" \
     && grep -q 'Table Tblkemasan was left exactly as it was' "$work/err" && [ ! -s "$work/out" ] \
     || fail "the failed reload printed: $(cat "$work/out" "$work/err")"
+# A folder there in a data file's place is still the entry used, not the operator's file.
+rm "$work/$copy/tblkemasan.dat" && mkdir -p "$work/$copy/tblkemasan.dat" "$work/xdg/tandera-patch"
+echo 'AA;Satu' >"$work/xdg/tandera-patch/tblkemasan.dat"
+with=(XDG_DATA_HOME="$work/xdg")
+program="$work/$copy/$(basename "$program")" expect_status 1 --update "$database"
+grep -q "^Run-time error '53':" "$work/err" && grep -q "copy.*/tblkemasan.dat'" "$work/err" \
+    || fail "a folder in the program's folder: $(cat "$work/out" "$work/err")"
 echo "PASS ($case_name)"
