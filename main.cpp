@@ -8,11 +8,11 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/ProgressWindow.h"
+#include "platform/StandardStreams.h"
 #include "platform/Translations.h"
 
 #include <QApplication>
 
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -29,7 +29,7 @@ void nameApplication()
 
 void writeError(const std::string& text)
 {
-    std::fputs((text + '\n').c_str(), stderr);
+    writeStandard(stderr, text + '\n');
 }
 
 // The program refuses to start rather than look for its data files anywhere but its folder:
@@ -45,24 +45,19 @@ bool programDirectoryFound(bool window)
     return false;
 }
 
-// Everything but the window: no display is needed, only the catalogue of the user's language.
-int runWithoutWindow(const CommandLine& line, char* programPath)
+// One command-line action; everything it prints goes through writeStandard.
+int runAction(const CommandLine& line)
 {
-    int qtArgc = 1;
-    char* qtArgv[] = {programPath, nullptr};
-    const QCoreApplication app(qtArgc, qtArgv);
-    installTranslations(kCatalogueFolder);
-    nameApplication();
     switch (line.action) {
     case CommandLine::Action::Help:
-        std::fputs(usageText(kProgramName).c_str(), stdout);
+        writeStandard(stdout, usageText(kProgramName));
         return 0;
     case CommandLine::Action::Version:
-        std::printf("%s %s\n", kProgramName, TANDERA_VERSION);
+        writeStandard(stdout, std::string(kProgramName) + ' ' + TANDERA_VERSION + '\n');
         return 0;
     case CommandLine::Action::Misuse:
         writeError(std::string(kProgramName) + ": " + misuseText(line));
-        std::fputs(usageText(kProgramName).c_str(), stderr);
+        writeStandard(stderr, usageText(kProgramName));
         return 2;
     case CommandLine::Action::Window:
         writeError(noDisplayText(kProgramName));
@@ -81,6 +76,18 @@ int runWithoutWindow(const CommandLine& line, char* programPath)
     }
 }
 
+// Everything but the window: no display is needed, only the catalogue of the user's language.
+// Output that cannot be written is reported once the action ends, in that language.
+int runWithoutWindow(const CommandLine& line, char* programPath)
+{
+    int qtArgc = 1;
+    char* qtArgv[] = {programPath, nullptr};
+    const QCoreApplication app(qtArgc, qtArgv);
+    installTranslations(kCatalogueFolder);
+    nameApplication();
+    return runWithCheckedOutput(kProgramName, [&line] { return runAction(line); });
+}
+
 } // namespace
 
 // Without options the program shows the settings dialog and runs until Tutup (exit status 0) or
@@ -88,6 +95,8 @@ int runWithoutWindow(const CommandLine& line, char* programPath)
 // any Qt application object exists, so that Qt's own (-platform and the rest) are refused too.
 int main(int argc, char** argv)
 {
+    // Before Qt or SQLite open anything that could land on a closed standard descriptor.
+    guardStandardStreams();
     const CommandLine line = parseCommandLine(argc, argv);
     if (line.action != CommandLine::Action::Window || !haveDisplay())
         return runWithoutWindow(line, argv[0]);

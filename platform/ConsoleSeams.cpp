@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgressValue.h"
 #include "platform/ProgressWindow.h"
+#include "platform/StandardStreams.h"
 
 #include <QElapsedTimer>
 
@@ -20,8 +21,7 @@ void writeLine(std::FILE* stream, std::string text)
          at = text.find("\r\n", at))
         text.erase(at, 1);
     text += '\n';
-    std::fputs(text.c_str(), stream);
-    std::fflush(stream);
+    writeStandard(stream, text);
 }
 
 // The progress window as a line of text: the value comes from the same ProgressValue the
@@ -39,7 +39,7 @@ public:
     void Hide() override
     {
         if (m_shown && m_terminal)
-            std::fputs("\r\033[K", stderr);
+            writeStandard(stderr, "\r\033[K");
         m_shown = false;
     }
 
@@ -55,8 +55,10 @@ private:
     {
         if (!m_terminal)
             return;
-        std::fprintf(stderr, "\rProses Update %5.1f%%", static_cast<double>(m_value.Value()));
-        std::fflush(stderr);
+        char line[32];
+        std::snprintf(line, sizeof line, "\rProses Update %5.1f%%",
+                      static_cast<double>(m_value.Value()));
+        writeStandard(stderr, line);
         m_sinceDraw.start();
     }
 

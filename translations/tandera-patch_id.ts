@@ -275,6 +275,17 @@ Tanpa opsi, membuka jendela yang memuat ulang tabel kemasan dan pelabuhan sebuah
     </message>
 </context>
 <context>
+    <name>StandardStreams</name>
+    <message>
+        <source>%1: write error: %2</source>
+        <translation>%1: kesalahan menulis: %2</translation>
+    </message>
+    <message>
+        <source>%1: write error</source>
+        <translation>%1: kesalahan menulis</translation>
+    </message>
+</context>
+<context>
     <name>TextFileInput</name>
     <message>
         <source>File cannot be read: &apos;%1&apos; (%2)</source>

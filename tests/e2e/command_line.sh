@@ -32,6 +32,23 @@ database="$work/Kolvarin.mdb"
 expect_status 0 --update "$database"
 [ "$(cat "$work/out")" = "TblKemasan telah di Update
 TblPelabuhan telah di Update" ] && [ ! -s "$work/err" ] || fail "the run printed: $(cat "$work/out" "$work/err")"
+# Output nobody can read ($1: a redirection or a pipe) ends with status 1 and one line saying why
+# ($2), and never stops an update half way.
+written_to() {
+    sqlite3 "$database" 'delete from Tblkemasan; delete from TblPelabuhan'
+    local status
+    status=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C LANGUAGE= \
+        bash -c "\"\$@\" $1; echo \${PIPESTATUS[0]}" sh "$program" "${@:3}" 2>"$work/err")
+    [ "$status $(cat "$work/err")" = "1 tandera-patch: write error: $2" ] \
+        || fail "${*:3} $1 ended with $status: $(cat "$work/err")"
+    [ "$3" != --update ] || [ "$(count_rows "$database" Tblkemasan) $(count_rows \
+        "$database" TblPelabuhan)" = "406 60000" ] || fail "${*:3} $1 did not reload both tables"
+}
+written_to '>/dev/full' 'No space left on device' --help
+written_to '>&-' 'Bad file descriptor' --version
+written_to '| true' 'Broken pipe' --update "$database"
+written_to '>&-' 'Bad file descriptor' --update "$database"
+written_to '>/dev/full' 'No space left on device' --update "$database"
 expect_status 1 --update "$work/other.mdb"
 [ "$(cat "$work/err")" = "Database Kolvarin.mdb Tidak Ada
 Hubungi Administrator anda !" ] && [ ! -s "$work/out" ] || fail "name check: $(cat "$work/err")"
