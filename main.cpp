@@ -4,6 +4,7 @@
 #include "modules/UpdateRun.h"
 #include "platform/CommandLine.h"
 #include "platform/ConsoleSeams.h"
+#include "platform/DisplayConnection.h"
 #include "platform/ErrorReport.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramDirectory.h"
@@ -13,7 +14,9 @@
 
 #include <QApplication>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -98,11 +101,21 @@ int main(int argc, char** argv)
     // Before Qt or SQLite open anything that could land on a closed standard descriptor.
     guardStandardStreams();
     const CommandLine line = parseCommandLine(argc, argv);
-    if (line.action != CommandLine::Action::Window || !haveDisplay())
+    if (line.action != CommandLine::Action::Window)
+        return runWithoutWindow(line, argv[0]);
+    std::optional<DisplayConnection> display(std::in_place);
+    if (!display->reached())
         return runWithoutWindow(line, argv[0]);
 
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
+    std::string platformOption = "-platform";
+    std::string platform = display->platform();
+    std::vector<char*> qtArgv{argv[0]};
+    if (!platform.empty())
+        qtArgv.insert(qtArgv.end(), {platformOption.data(), platform.data()});
+    qtArgv.push_back(nullptr);
+    int qtArgc = static_cast<int>(qtArgv.size()) - 1;
+    QApplication app(qtArgc, qtArgv.data());
+    display.reset();
     // Before any window exists: captions and names are worded when the widgets are made.
     installTranslations(kCatalogueFolder);
     nameApplication();

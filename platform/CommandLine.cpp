@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include <cstdlib>
 #include <string_view>
 
 namespace {
@@ -20,12 +19,6 @@ std::string trArg(const char* text, std::string_view argument)
 CommandLine misuse(CommandLine::Problem problem, std::string_view argument)
 {
     return {CommandLine::Action::Misuse, {}, problem, std::string(argument)};
-}
-
-bool setAndNotEmpty(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value != nullptr && *value != '\0';
 }
 
 } // namespace
@@ -105,10 +98,4 @@ std::string noDisplayText(const std::string& programName)
                                    "%1: no display found; the window needs a graphical session. "
                                    "To update a database without one, use --update PATH."),
                  programName);
-}
-
-bool haveDisplay()
-{
-    return std::getenv("QT_QPA_PLATFORM") != nullptr || setAndNotEmpty("DISPLAY") ||
-           setAndNotEmpty("WAYLAND_DISPLAY");
 }

@@ -3,10 +3,11 @@
 # tests, the sanitizer build and the fuzz targets need. Skips what is present.
 set -euo pipefail
 
-# qt6-l10n-tools compiles the catalogue; sqlite3 is for looking at the demo's result.
+# qt6-l10n-tools compiles the catalogue; sqlite3 is for looking at the demo's result; libxcb1-dev
+# lets the program try the X display before Qt does.
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-qpa-plugins libsqlite3-dev fonts-dejavu-core
+    qt6-base-dev qt6-qpa-plugins libsqlite3-dev libxcb1-dev fonts-dejavu-core
     qt6-l10n-tools qt6-translations-l10n sqlite3
 )
 if [ "${1:-}" = --tests ]; then

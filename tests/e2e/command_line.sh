@@ -1,5 +1,6 @@
-# The command line without a display: help and version, misuse, the start without a display, and
-# --update succeeding and failing with the window's texts on the standard streams.
+# The command line without a display: help and version, misuse, the start without a display or
+# with one nobody can reach, output nobody can take, and --update succeeding and failing with the
+# window's texts on the standard streams.
 source "$(dirname "$0")/lib.sh"
 
 # Runs the program without a display, with the assignments in the array `with` added to its
@@ -20,7 +21,8 @@ for misuse in --bogus "-platform offscreen" --update --update= "--help x" "--upd
     expect_status 2 $misuse
     grep -q '^Usage:' "$work/err" && [ ! -s "$work/out" ] || fail "$misuse: $(cat "$work/err")"
 done
-for display in "" DISPLAY=; do
+# Nothing listens on that X display, nor at that Wayland socket.
+for display in "" DISPLAY= DISPLAY=:4093 "WAYLAND_DISPLAY=gone-0 XDG_RUNTIME_DIR=$work"; do
     read -ra with <<<"$display"
     expect_status 1
     [ "$(wc -l <"$work/err")" = 1 ] && grep -q -- '--update' "$work/err" \
