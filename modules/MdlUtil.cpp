@@ -108,6 +108,7 @@ void ReloadTable(const ReferenceTable& table)
         ExecuteSql(std::string(table.deleteStatement));
         ExecuteSql(std::string(table.alterStatement));
         shown = &progressWindow();
+        shown->setSource(&input);
         shown->Show();
         insertLines(table, input, *shown);
         shown->Hide();

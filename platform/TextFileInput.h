@@ -42,6 +42,11 @@ public:
     const std::string& readLine();
     // 1-based number of the line readLine() returned last.
     std::int64_t lineNumber() const;
+    // How many of the file's bytes the lines read so far took (estimated within a chunk of
+    // UTF-16), and the file's size at the open: a share of the file read that never goes down.
+    // For a display that asks now and then, not on every line.
+    std::int64_t bytesRead() const;
+    std::int64_t fileSize() const;
 
 private:
     struct Impl;

@@ -72,4 +72,15 @@ with=(XDG_DATA_HOME="$work/xdg")
 program="$work/$copy/$(basename "$program")" expect_status 1 --update "$database"
 grep -q "^Run-time error '53':" "$work/err" && grep -q "copy.*/tblkemasan.dat'" "$work/err" \
     || fail "a folder in the program's folder: $(cat "$work/out" "$work/err")"
+# On a terminal, the progress shows the share of the data file read: from 0 within each table,
+# never going down, where the window's bar wraps whenever it is full.
+rmdir "$work/$copy/tblkemasan.dat" && echo 'AA;Satu' >"$work/$copy/tblkemasan.dat"
+awk 'BEGIN { for (i = 0; i < 500000; i++)
+    printf "%c%c%03d;Pelabuhan\r\n", 65 + i / 26000, 65 + i / 1000 % 26, i % 1000 }' \
+    >"$work/$copy/tblpelabuhan.dat"
+LC_ALL=C script -qec "$(printf '%q ' "$work/$copy/$(basename "$program")" --update "$database")" \
+    /dev/null </dev/null | tr '\r' '\n' >"$work/tty"
+sed -n '/TblKemasan telah/,$ s/^Proses Update *\([0-9.]*\)%.*/\1/p' "$work/tty" >"$work/shares"
+sort -n -c "$work/shares" && [ "$(head -1 "$work/shares")" = 0.0 ] \
+    && [ "$(wc -l <"$work/shares")" -ge 3 ] || fail "progress on a terminal: $(cat "$work/tty")"
 echo "PASS ($case_name)"
