@@ -107,6 +107,7 @@ int main(int argc, char** argv)
     if (!display->reached())
         return runWithoutWindow(line, argv[0]);
 
+    // Named to Qt when only one kind was reached, so that it does not try the other first.
     std::string platformOption = "-platform";
     std::string platform = display->platform();
     std::vector<char*> qtArgv{argv[0]};
@@ -115,7 +116,7 @@ int main(int argc, char** argv)
     qtArgv.push_back(nullptr);
     int qtArgc = static_cast<int>(qtArgv.size()) - 1;
     QApplication app(qtArgc, qtArgv.data());
-    display.reset();
+    display.reset(); // Qt has its own connection now
     // Before any window exists: captions and names are worded when the widgets are made.
     installTranslations(kCatalogueFolder);
     nameApplication();
