@@ -8,8 +8,8 @@ source "$(dirname "$0")/lib.sh"
 with=()
 expect_status() {
     local status=0
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C LANGUAGE= "${with[@]}" "$program" "${@:2}" \
-        >"$work/out" 2>"$work/err" || status=$?
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C LANGUAGE= "${with[@]}" \
+        "$program" "${@:2}" >"$work/out" 2>"$work/err" || status=$?
     [ "$status" = "$1" ] || fail "${*:2} ended with $status, not $1: $(cat "$work/err")"
 }
 expect_status 0 --help
