@@ -7,16 +7,19 @@
 #include "modules/UpdateRun.h"
 #include "platform/CommandLine.h"
 #include "platform/ConsoleSeams.h"
+#include "platform/DisplayConnection.h"
 #include "platform/ErrorReport.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/ProgressWindow.h"
+#include "platform/StandardStreams.h"
 #include "platform/Translations.h"
 
 #include <QApplication>
 
-#include <cstdio>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -32,7 +35,7 @@ void nameApplication()
 
 void writeError(const std::string& text)
 {
-    std::fputs((text + '\n').c_str(), stderr);
+    writeStandard(stderr, text + '\n');
 }
 
 // The program refuses to start rather than look for its data files anywhere but its folder:
@@ -48,24 +51,19 @@ bool programDirectoryFound(bool window)
     return false;
 }
 
-// Everything but the window: no display is needed, only the catalogue of the user's language.
-int runWithoutWindow(const CommandLine& line, char* programPath)
+// One command-line action; everything it prints goes through writeStandard.
+int runAction(const CommandLine& line)
 {
-    int qtArgc = 1;
-    char* qtArgv[] = {programPath, nullptr};
-    const QCoreApplication app(qtArgc, qtArgv);
-    installTranslations(kCatalogueFolder);
-    nameApplication();
     switch (line.action) {
     case CommandLine::Action::Help:
-        std::fputs(usageText(kProgramName).c_str(), stdout);
+        writeStandard(stdout, usageText(kProgramName));
         return 0;
     case CommandLine::Action::Version:
-        std::printf("%s %s\n", kProgramName, TANDERA_VERSION);
+        writeStandard(stdout, std::string(kProgramName) + ' ' + TANDERA_VERSION + '\n');
         return 0;
     case CommandLine::Action::Misuse:
         writeError(std::string(kProgramName) + ": " + misuseText(line));
-        std::fputs(usageText(kProgramName).c_str(), stderr);
+        writeStandard(stderr, usageText(kProgramName));
         return 2;
     case CommandLine::Action::Window:
         writeError(noDisplayText(kProgramName));
@@ -79,7 +77,7 @@ int runWithoutWindow(const CommandLine& line, char* programPath)
     if (!programDirectoryFound(false))
         return 1;
     installConsoleSeams();
-    const auto print = [](const std::string& text) { std::fputs((text + '\n').c_str(), stdout); };
+    const auto print = [](const std::string& text) { writeStandard(stdout, text + '\n'); };
     try {
         switch (line.action) {
         case CommandLine::Action::Preview:
@@ -97,22 +95,16 @@ int runWithoutWindow(const CommandLine& line, char* programPath)
     }
 }
 
-// The undo from the menu: the file-open dialog and boxes of a window, without the window.
-int runUndoWithDialogs(char* programPath)
+// Everything but the window: no display is needed, only the catalogue of the user's language.
+// Output that cannot be written is reported once the action ends, in that language.
+int runWithoutWindow(const CommandLine& line, char* programPath)
 {
     int qtArgc = 1;
     char* qtArgv[] = {programPath, nullptr};
-    QApplication app(qtArgc, qtArgv);
+    const QCoreApplication app(qtArgc, qtArgv);
     installTranslations(kCatalogueFolder);
     nameApplication();
-    QGuiApplication::setDesktopFileName(QStringLiteral(TANDERA_APP_ID));
-    QApplication::setWindowIcon(appIcon());
-    try {
-        return RunUndoWithDialogs() ? 0 : 1;
-    } catch (...) {
-        ReportCurrentException();
-        return 1;
-    }
+    return runWithCheckedOutput(kProgramName, [&line] { return runAction(line); });
 }
 
 } // namespace
@@ -122,26 +114,47 @@ int runUndoWithDialogs(char* programPath)
 // any Qt application object exists, so that Qt's own (-platform and the rest) are refused too.
 int main(int argc, char** argv)
 {
+    // Before Qt or SQLite open anything that could land on a closed standard descriptor.
+    guardStandardStreams();
     CommandLine line = parseCommandLine(argc, argv);
-    if (line.action == CommandLine::Action::Undo && line.path.empty()) {
-        if (haveDisplay())
-            return runUndoWithDialogs(argv[0]);
-        line = {CommandLine::Action::Misuse, {}, CommandLine::Problem::NeedsPathWithoutDisplay,
-                "--undo"};
-    }
-    if (line.action != CommandLine::Action::Window || !haveDisplay())
+    // The menu's undo picks its database in the file-open dialog.
+    const bool undoWithDialogs = line.action == CommandLine::Action::Undo && line.path.empty();
+    if (line.action != CommandLine::Action::Window && !undoWithDialogs)
         return runWithoutWindow(line, argv[0]);
+    std::optional<DisplayConnection> display(std::in_place);
+    if (!display->reached()) {
+        if (undoWithDialogs)
+            line = {CommandLine::Action::Misuse, {}, CommandLine::Problem::NeedsPathWithoutDisplay,
+                    "--undo"};
+        return runWithoutWindow(line, argv[0]);
+    }
 
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
+    // Named to Qt when only one kind was reached, so that it does not try the other first.
+    std::string platformOption = "-platform";
+    std::string platform = display->platform();
+    std::vector<char*> qtArgv{argv[0]};
+    if (!platform.empty())
+        qtArgv.insert(qtArgv.end(), {platformOption.data(), platform.data()});
+    qtArgv.push_back(nullptr);
+    int qtArgc = static_cast<int>(qtArgv.size()) - 1;
+    QApplication app(qtArgc, qtArgv.data());
+    display.reset(); // Qt has its own connection now
     // Before any window exists: captions and names are worded when the widgets are made.
     installTranslations(kCatalogueFolder);
     nameApplication();
-    if (!programDirectoryFound(true))
-        return 1;
     // Ties the windows to the installed menu entry, whose icon and name the desktop shows.
     QGuiApplication::setDesktopFileName(QStringLiteral(TANDERA_APP_ID));
     QApplication::setWindowIcon(appIcon());
+    if (undoWithDialogs) {
+        try {
+            return RunUndoWithDialogs() ? 0 : 1;
+        } catch (...) {
+            ReportCurrentException();
+            return 1;
+        }
+    }
+    if (!programDirectoryFound(true))
+        return 1;
     // Closing a message box must not end the program: the settings dialog is a tool window,
     // which Qt does not count as a reason to keep running. Only Tutup, the close box and the
     // error report end it.

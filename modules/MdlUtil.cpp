@@ -124,6 +124,7 @@ std::int64_t SendDataFile(const ReferenceTable& table, TextFileInput& input)
     ExecuteSql(std::string(table.deleteStatement));
     ExecuteSql(std::string(table.alterStatement));
     ProgressWindow& window = progressWindow();
+    window.setSource(&input);
     window.Show();
     const auto hide = qScopeGuard([&window] { window.Hide(); });
     insertLines(table, input, window);
@@ -145,7 +146,7 @@ void ReloadTable(const ReferenceTable& table)
             TextFileInput input(path);
             const std::int64_t rowsBefore = cnDatabase().database().keepRows(table.tableName);
             SendDataFile(table, input);
-            RecordChange(table, kUpdateChange, {path, input.size(), input.sha256()}, rowsBefore);
+            RecordChange(table, kUpdateChange, {path, input.fileSize(), input.sha256()}, rowsBefore);
         },
         [&table](bool mayHaveLanded) { return dataNote(table, mayHaveLanded); });
     MsgBox(std::string(table.message), MessageBoxFlag::OkOnly, std::string("Tandera"));

@@ -4,7 +4,6 @@
 #include <QString>
 
 #include <algorithm>
-#include <cstdlib>
 #include <iterator>
 #include <string_view>
 
@@ -34,12 +33,6 @@ std::string trArg(const char* text, std::string_view argument)
 CommandLine misuse(CommandLine::Problem problem, std::string_view argument)
 {
     return {CommandLine::Action::Misuse, {}, problem, std::string(argument)};
-}
-
-bool setAndNotEmpty(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value != nullptr && *value != '\0';
 }
 
 } // namespace
@@ -136,10 +129,4 @@ std::string noDisplayText(const std::string& programName)
                                    "%1: no display found; the window needs a graphical session. "
                                    "To update a database without one, use --update PATH."),
                  programName);
-}
-
-bool haveDisplay()
-{
-    return std::getenv("QT_QPA_PLATFORM") != nullptr || setAndNotEmpty("DISPLAY") ||
-           setAndNotEmpty("WAYLAND_DISPLAY");
 }

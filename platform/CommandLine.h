@@ -43,9 +43,6 @@ std::string misuseText(const CommandLine& line);
 // The usage text, for --help and after a misuse; one line per form, then the options.
 std::string usageText(const std::string& programName);
 
-// Why the window cannot open without a display, pointing to --update.
+// Why the window cannot open without a display (platform/DisplayConnection.h), pointing to
+// --update.
 std::string noDisplayText(const std::string& programName);
-
-// Whether a window could be opened: QT_QPA_PLATFORM is set, or DISPLAY or WAYLAND_DISPLAY is
-// set and not empty.
-bool haveDisplay();

@@ -2,13 +2,15 @@
 
 #include "platform/ErrorReport.h"
 #include "platform/MessageBox.h"
-#include "platform/ProgressValue.h"
 #include "platform/ProgressWindow.h"
+#include "platform/StandardStreams.h"
+#include "platform/TextFileInput.h"
 
 #include <QElapsedTimer>
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -20,48 +22,67 @@ void writeLine(std::FILE* stream, std::string text)
          at = text.find("\r\n", at))
         text.erase(at, 1);
     text += '\n';
-    std::fputs(text.c_str(), stream);
-    std::fflush(stream);
+    writeStandard(stream, text);
 }
 
-// The progress window as a line of text: the value comes from the same ProgressValue the
-// window's bar keeps, so the two never disagree.
+// The progress window as a line of text: the share of the current data file read, which only
+// grows within a table. The window's bar wraps at full and starts again, which reads wrong as a
+// percentage.
 class ConsoleProgress final : public ProgressWindow
 {
 public:
+    void setSource(const TextFileInput* input) override { m_input = input; }
+
     void Show() override
     {
         m_shown = true;
+        m_percent = 0.0;
         draw();
     }
 
-    // The line goes again, so that the completion text starts a clean line.
+    // The line goes again, so that the completion text starts a clean line. The source may be
+    // gone already (a failed reload hides the window after its file is closed): not read here.
     void Hide() override
     {
         if (m_shown && m_terminal)
-            std::fputs("\r\033[K", stderr);
+            writeStandard(stderr, "\r\033[K");
         m_shown = false;
+        m_input = nullptr;
     }
 
-    void proses(const std::string& Pars) override
+    // Called once per data line: only a counter, and a look at the clock now and then.
+    void proses(const std::string&) override
     {
-        m_value.advance(Pars);
-        if (m_shown && m_terminal && m_sinceDraw.hasExpired(ConsoleProgressInterval))
+        if (!m_shown || !m_terminal || ++m_callsSinceClockCheck < kClockCheckCalls)
+            return;
+        m_callsSinceClockCheck = 0;
+        if (m_sinceDraw.hasExpired(ConsoleProgressInterval))
             draw();
     }
 
 private:
+    static constexpr int kClockCheckCalls = 256;
+
     void draw()
     {
         if (!m_terminal)
             return;
-        std::fprintf(stderr, "\rProses Update %5.1f%%", static_cast<double>(m_value.Value()));
-        std::fflush(stderr);
+        if (m_input != nullptr) {
+            const auto size = static_cast<double>(m_input->fileSize());
+            const double read =
+                size > 0 ? 100.0 * static_cast<double>(m_input->bytesRead()) / size : 100.0;
+            m_percent = std::max(m_percent, std::min(read, 100.0));
+        }
+        char line[32];
+        std::snprintf(line, sizeof line, "\rProses Update %5.1f%%", m_percent);
+        writeStandard(stderr, line);
         m_sinceDraw.start();
     }
 
-    ProgressValue m_value;
+    const TextFileInput* m_input = nullptr;
+    double m_percent = 0.0;
     QElapsedTimer m_sinceDraw;
+    int m_callsSinceClockCheck = 0;
     const bool m_terminal = ::isatty(STDERR_FILENO) != 0;
     bool m_shown = false;
 };

@@ -22,13 +22,21 @@ std::string environment(const char* name)
     return value != nullptr ? std::string(value) : std::string();
 }
 
+// The XDG base directory rules take only absolute paths: a relative one would name a folder
+// that moves with the current folder, so it counts as not set.
+std::string absolutePath(const char* name)
+{
+    std::string value = environment(name);
+    return value.starts_with('/') ? value : std::string();
+}
+
 // The XDG folders after the program's own, each already ending in tandera-patch.
 std::vector<std::string> xdgFolders()
 {
     std::vector<std::string> folders;
-    std::string home = environment("XDG_DATA_HOME");
-    if (home.empty() && !environment("HOME").empty())
-        home = environment("HOME") + "/.local/share";
+    std::string home = absolutePath("XDG_DATA_HOME");
+    if (home.empty() && !absolutePath("HOME").empty())
+        home = absolutePath("HOME") + "/.local/share";
     if (!home.empty())
         folders.push_back(home + '/' + std::string(kDataFolder));
     std::string dirs = environment("XDG_DATA_DIRS");

@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+class TextFileInput;
+
 // The progress window the reloads show and advance. The window itself is a form (Loading);
 // the program installs it here so the modules below the forms can reach it.
 class ProgressWindow
@@ -13,6 +15,9 @@ public:
     virtual void Hide() = 0;
     // Advances the bar by the step the text carries; never raises an error.
     virtual void proses(const std::string& Pars) = 0;
+    // The data file the coming work reads, until Hide: the command line's progress shows how
+    // much of it has been read; the window's bar keeps its own count and takes no notice.
+    virtual void setSource(const TextFileInput* input) { static_cast<void>(input); }
 };
 
 // The one program-wide progress window, from the provider the program installed. Raises an

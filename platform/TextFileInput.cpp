@@ -92,7 +92,8 @@ struct TextFileInput::Impl
     off_t offset = 0; // where the next read starts
     bool fileEnded = false;
     std::vector<char> raw = std::vector<char>(kChunkSize);
-    std::string decoded; // UTF-16 only: the raw chunk as UTF-8
+    std::string decoded;     // UTF-16 only: the raw chunk as UTF-8
+    std::size_t rawSize = 0; // the file's bytes behind the current chunk
     std::optional<Utf16Decoder> utf16;
     const char* data = nullptr;
     std::size_t position = 0;
@@ -176,6 +177,7 @@ struct TextFileInput::Impl
         position = size = 0;
         while (size == 0 && !fileEnded) {
             const std::size_t count = readRaw();
+            rawSize = count;
             if (utf16) {
                 decoded.clear();
                 if (count > 0)
@@ -335,7 +337,19 @@ std::int64_t TextFileInput::lineNumber() const
     return m_impl->lineNumber;
 }
 
-std::int64_t TextFileInput::size() const
+std::int64_t TextFileInput::bytesRead() const
+{
+    const Impl& in = *m_impl;
+    if (in.size == 0)
+        return in.offset;
+    // The chunk's unread share, in the file's bytes: UTF-16 decodes to another length.
+    const auto unread = static_cast<std::int64_t>(in.rawSize) *
+                        static_cast<std::int64_t>(in.size - in.position) /
+                        static_cast<std::int64_t>(in.size);
+    return in.offset - unread;
+}
+
+std::int64_t TextFileInput::fileSize() const
 {
     return m_impl->atOpen.st_size;
 }

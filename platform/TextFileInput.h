@@ -42,9 +42,12 @@ public:
     const std::string& readLine();
     // 1-based number of the line readLine() returned last.
     std::int64_t lineNumber() const;
-    // The file's size in bytes, and the SHA-256 (hex) of its bytes once the last line has been
-    // read (empty before).
-    std::int64_t size() const;
+    // How many of the file's bytes the lines read so far took (estimated within a chunk of
+    // UTF-16), and the file's size at the open: a share of the file read that never goes down.
+    // For a display that asks now and then, not on every line.
+    std::int64_t bytesRead() const;
+    std::int64_t fileSize() const;
+    // The SHA-256 (hex) of the file's bytes once the last line has been read; empty before.
     const std::string& sha256() const;
 
 private:

@@ -325,6 +325,17 @@ Database menyimpan baris yang dimiliki setiap tabel sebelum perubahan terakhirny
     </message>
 </context>
 <context>
+    <name>StandardStreams</name>
+    <message>
+        <source>%1: write error: %2</source>
+        <translation>%1: kesalahan menulis: %2</translation>
+    </message>
+    <message>
+        <source>%1: write error</source>
+        <translation>%1: kesalahan menulis</translation>
+    </message>
+</context>
+<context>
     <name>TextFileInput</name>
     <message>
         <source>File cannot be read: &apos;%1&apos; (%2)</source>

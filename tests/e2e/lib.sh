@@ -52,7 +52,8 @@ start_x() {
     xvfb_pid=$!
     wait_until 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
     export DISPLAY=":$(cat "$work/display")"
-    export QT_QPA_PLATFORM=xcb
+    # As a desktop session starts it: the program tries the display itself.
+    unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 }
 
 # Starts the program (the binary given, default the one under test) in the background.

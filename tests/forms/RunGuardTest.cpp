@@ -192,6 +192,30 @@ TEST_F(RunGuardTest, KeysTypedAfterTheRunsLastBoxReachTheDialogInOrder)
     EXPECT_EQ(text.text(), QStringLiteral("xy"));
 }
 
+// Keys typed behind the answer to one box, and during the reload whose window comes next, are
+// not meant for the dialog: an Enter among them would start the update again after the run.
+TEST_F(RunGuardTest, KeysHeldAfterABoxAreDroppedWhenTheRunsNextWindowAppears)
+{
+    QLineEdit text;
+    text.show();
+    run.emplace();
+    QDialog box;
+    box.setWindowModality(Qt::ApplicationModal);
+    box.show();
+    QTest::keyClick(&box, Qt::Key_A);
+    box.hide();
+    for (const char* letter : {"x", "y"}) {
+        QCoreApplication::postEvent(&text,
+                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier,
+                                                  QString::fromLatin1(letter)));
+        QCoreApplication::processEvents();
+        loading.Show(); // the next table's reload
+    }
+    end();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(text.text(), QString());
+}
+
 TEST_F(RunGuardTest, AMessageBoxShownDuringTheRunStillAnswers)
 {
     begin();

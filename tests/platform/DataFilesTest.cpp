@@ -31,7 +31,8 @@ TEST(DataFiles, EachFileIsLookedUpInTheProgramFolderThenTheXdgFolders)
     const ProgramDirectoryOverride programDirectory(program);
     const QByteArray realHome = qgetenv("HOME");
     qputenv("HOME", home.c_str());
-    qunsetenv("XDG_DATA_HOME");
+    // Relative folders would move with the current folder: they count as not set.
+    qputenv("XDG_DATA_HOME", "relative");
     qputenv("XDG_DATA_DIRS", ("relative::" + first + ":" + second).c_str());
 
     EXPECT_EQ(notFound("b.dat"), "File not found in any of: '" + program + "/b.dat', '" + home +
@@ -45,13 +46,17 @@ TEST(DataFiles, EachFileIsLookedUpInTheProgramFolderThenTheXdgFolders)
     std::filesystem::create_symlink(root.file("nowhere"), program + "/a.dat");
     EXPECT_EQ(dataFilePath("a.dat"), program + "/a.dat");
 
-    // Without HOME and XDG_DATA_HOME the operator's folder is skipped.
+    // Without an absolute HOME or XDG_DATA_HOME the operator's folder is skipped.
     qunsetenv("HOME");
     qunsetenv("XDG_DATA_DIRS");
-    EXPECT_EQ(notFound("b.dat"), "File not found in any of: '" + program +
-                                     "/b.dat', '/usr/local/share/tandera-patch/b.dat', "
-                                     "'/usr/share/tandera-patch/b.dat'");
+    const std::string withoutHome = notFound("b.dat");
+    EXPECT_EQ(withoutHome, "File not found in any of: '" + program +
+                               "/b.dat', '/usr/local/share/tandera-patch/b.dat', "
+                               "'/usr/share/tandera-patch/b.dat'");
+    qputenv("HOME", "relative");
+    EXPECT_EQ(notFound("b.dat"), withoutHome);
     qputenv("HOME", realHome);
+    qunsetenv("XDG_DATA_HOME");
 }
 
 } // namespace
