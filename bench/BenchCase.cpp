@@ -5,7 +5,14 @@ namespace bench {
 namespace {
 constexpr std::array<std::string_view, kAllCases.size()> kNames = {
     "ours", "ours-no-window", "text-floor", "bound-floor", "bound-floor-full-sync", "open",
-    "quick-check", "open-padded"};
+    "quick-check", "open-padded", "ours-kept", "preview", "undo"};
+}
+
+bool runsTheProgram(BenchCase benchCase)
+{
+    return benchCase == BenchCase::Ours || benchCase == BenchCase::OursNoWindow ||
+           benchCase == BenchCase::OursKept || benchCase == BenchCase::Preview ||
+           benchCase == BenchCase::Undo;
 }
 
 std::vector<BenchCase> defaultCases()

@@ -20,19 +20,30 @@ enum class BenchCase
     QuickCheck,
     // The open of a database that also holds kPaddingBytes in an unrelated table: run only when
     // named, since the run first writes that much.
-    OpenPadded
+    OpenPadded,
+    // On a database as a run of the program leaves it: its table holding the lines already, and
+    // a copy of as many kept from the update before. Ours again (what keeping that copy costs),
+    // a preview of the lines, and an undo of the update.
+    OursKept,
+    Preview,
+    Undo
 };
 
-inline constexpr std::array<BenchCase, 8> kAllCases = {
+inline constexpr std::array<BenchCase, 11> kAllCases = {
     BenchCase::Ours,       BenchCase::OursNoWindow,       BenchCase::TextFloor,
     BenchCase::BoundFloor, BenchCase::BoundFloorFullSync, BenchCase::Open,
-    BenchCase::QuickCheck, BenchCase::OpenPadded};
+    BenchCase::QuickCheck, BenchCase::OpenPadded,         BenchCase::OursKept,
+    BenchCase::Preview,    BenchCase::Undo};
+
+// Whether the case runs the program's own reload, preview or undo, which need the
+// QApplication.
+bool runsTheProgram(BenchCase benchCase);
 
 // Every case but open-padded.
 std::vector<BenchCase> defaultCases();
 
 // The name the command line and the table use: ours, ours-no-window, text-floor, bound-floor,
-// bound-floor-full-sync, open, quick-check, open-padded.
+// bound-floor-full-sync, open, quick-check, open-padded, ours-kept, preview, undo.
 std::string_view nameOf(BenchCase benchCase);
 std::optional<BenchCase> caseNamed(std::string_view name);
 

@@ -2,6 +2,7 @@
 
 #include "modules/ReferenceTable.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,15 @@ public:
     // seconds of the reload alone. Raises std::runtime_error when the database does not open or
     // the reload does not end in its completion message, and passes the reload's Error on.
     double run(const std::string& databasePath, const ReferenceTable& table);
+    // The same for a preview of the table (its lines counted, not printed) and for an undo of
+    // its last update.
+    double runPreview(const std::string& databasePath, const ReferenceTable& table);
+    double runUndo(const std::string& databasePath, const ReferenceTable& table);
 
 private:
+    // Opens the database in mode, times work and closes the database again.
+    double timed(const std::string& databasePath, int mode, const std::function<void()>& work);
+
     std::vector<std::string> m_prompts;
 };
 

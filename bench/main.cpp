@@ -18,7 +18,7 @@ int measure(const bench::BenchOptions& options, int& argc, char** argv)
 {
     const bench::BenchCase benchCase = *options.measure;
     std::optional<QApplication> application;
-    if (benchCase == bench::BenchCase::Ours || benchCase == bench::BenchCase::OursNoWindow) {
+    if (bench::runsTheProgram(benchCase)) {
         // The progress window is a real window; without a display it paints offscreen.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");

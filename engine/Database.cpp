@@ -477,14 +477,13 @@ std::vector<Change> Database::changes(std::string_view table)
     }
 }
 
-Database::CodeOrder Database::rowsInCodeOrder(std::string_view table, bool shadow)
+CodeOrder Database::rowsInCodeOrder(std::string_view table, bool shadow)
 {
     Impl& d = *m_impl;
     try {
         const std::string name = quoteName(d.requireTable(table).name);
-        return CodeOrder(Statement(d.db.get(), "SELECT * FROM " +
-                                                   std::string(shadow ? "temp." : "main.") + name +
-                                                   " ORDER BY 1 COLLATE BINARY"));
+        return CodeOrder(
+            Statement(d.db.get(), "SELECT * FROM " + std::string(shadow ? "temp." : "main.") + name));
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, d.path, table);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ChangeHistory.h"
+#include "engine/CodeOrder.h"
 #include "engine/KeptRows.h"
 #include "engine/Sqlite.h"
 #include "engine/StoredRows.h"
@@ -106,19 +107,7 @@ public:
     // Newest first, of table only unless it is empty; none in a file without a history.
     std::vector<Change> changes(std::string_view table = {});
 
-    // Each row of table, the file's or (shadow) the preview's, in code order: by the first
-    // column, bytes compared, each row's values as text (nullopt for NULL).
-    class CodeOrder
-    {
-    public:
-        bool next() { return m_rows.step(); }
-        std::optional<std::string> value(int column) const { return m_rows.columnText(column); }
-
-    private:
-        friend class Database;
-        explicit CodeOrder(Statement rows) : m_rows(std::move(rows)) {}
-        Statement m_rows;
-    };
+    // Each row of table, the file's or (shadow) the preview's, in code order (CodeOrder.h).
     CodeOrder rowsInCodeOrder(std::string_view table, bool shadow);
 
 private:

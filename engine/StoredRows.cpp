@@ -45,19 +45,39 @@ void appendRow(std::string& out, sqlite3_stmt* row, int columns)
 {
     for (int i = 0; i < columns; ++i) {
         const int type = sqlite3_column_type(row, i);
+        if (type == SQLITE_TEXT) {
+            // As UTF-8 whatever the file's encoding; the bytes are counted after they are read.
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(row, i));
+            appendText(out, {text, static_cast<std::size_t>(sqlite3_column_bytes(row, i))});
+            continue;
+        }
         out.push_back(static_cast<char>(type));
         if (type == SQLITE_INTEGER) {
             appendLittleEndian(out, static_cast<std::int64_t>(sqlite3_column_int64(row, i)));
         } else if (type == SQLITE_FLOAT) {
             appendLittleEndian(out, std::bit_cast<std::uint64_t>(sqlite3_column_double(row, i)));
-        } else if (type != SQLITE_NULL) {
-            // The bytes are counted after they are read, as SQLite asks.
+        } else if (type == SQLITE_BLOB) {
             const auto* bytes = static_cast<const char*>(sqlite3_column_blob(row, i));
             const auto size = static_cast<std::uint32_t>(sqlite3_column_bytes(row, i));
             appendLittleEndian(out, size);
             out.append(bytes ? bytes : "", size);
         }
     }
+}
+
+void appendText(std::string& out, std::string_view text)
+{
+    out.push_back(static_cast<char>(SQLITE_TEXT));
+    appendLittleEndian(out, static_cast<std::uint32_t>(text.size()));
+    out.append(text);
+}
+
+void appendValue(std::string& out, const StoredValue& value)
+{
+    out.push_back(static_cast<char>(value.type));
+    if (value.type == SQLITE_TEXT || value.type == SQLITE_BLOB)
+        appendLittleEndian(out, static_cast<std::uint32_t>(value.bytes.size()));
+    out.append(value.bytes);
 }
 
 bool takeValue(std::string_view& bytes, StoredValue& value)

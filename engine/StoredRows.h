@@ -14,6 +14,9 @@ namespace engine {
 // Kept rows are stored so (KeptRows.h), and fingerprints are taken over them.
 void appendRow(std::string& out, sqlite3_stmt* row, int columns);
 
+// One value in those bytes: a text (UTF-8), or any value read back from them.
+void appendText(std::string& out, std::string_view text);
+
 // One value read back from such bytes; bytes views them.
 struct StoredValue
 {
@@ -23,6 +26,8 @@ struct StoredValue
 
 // Reads the next value off the front of bytes; false when they do not hold a whole one.
 bool takeValue(std::string_view& bytes, StoredValue& value);
+
+void appendValue(std::string& out, const StoredValue& value);
 
 // What a table holds, told apart from anything else it could hold without reading it in any
 // order: the number of rows and a SHA-256 (64 hex digits) over two sums of 64-bit hashes of the
@@ -38,6 +43,7 @@ class RowFingerprint
 {
 public:
     void add(std::string_view row);
+    std::int64_t rows() const { return m_rows; }
     TableFingerprint result() const;
 
 private:

@@ -42,8 +42,9 @@ std::optional<engine::Change> lastChange(const ReferenceTable& table)
     return changes.front();
 }
 
-// Restores table in a transaction of its own, or says why not; whether it was restored.
-bool undoTable(const ReferenceTable& table)
+} // namespace
+
+bool UndoTable(const ReferenceTable& table)
 {
     std::string refusal;
     std::optional<engine::Change> undone;
@@ -93,11 +94,13 @@ bool undoTable(const ReferenceTable& table)
     return true;
 }
 
+namespace {
+
 bool undoTables()
 {
     bool restored = true;
     for (const ReferenceTable* table : kReferenceTables)
-        restored = undoTable(*table) && restored;
+        restored = UndoTable(*table) && restored;
     return restored;
 }
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+struct ReferenceTable;
+
 // --undo PATH: each table, in turn and each in a transaction of its own, back as it was before
 // its last recorded change, with the same name check, open and failure boxes as --update. A table
 // is restored only while it holds exactly what that change left (its fingerprint); the rows the
@@ -14,3 +16,7 @@ bool RunUndo(const std::string& path);
 // naming, for each table, the change it would undo and its row counts, then RunUndo's boxes.
 // Returns whether both tables were restored; false when the dialog or the box is declined.
 bool RunUndoWithDialogs();
+
+// The undo of one table on the open cnDatabase, as RunUndo makes it, with its box; whether it was
+// restored (for the benchmark).
+bool UndoTable(const ReferenceTable& table);

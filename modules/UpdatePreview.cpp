@@ -22,53 +22,49 @@ using Print = std::function<void(const std::string&)>;
 class CodeGroups
 {
 public:
-    explicit CodeGroups(engine::Database::CodeOrder rows) : m_rows(std::move(rows))
-    {
-        m_more = m_rows.next();
-    }
+    explicit CodeGroups(engine::CodeOrder rows) : m_rows(std::move(rows)) { m_more = m_rows.next(); }
 
     bool atEnd() const { return !m_more; }
-    std::string code() const { return m_rows.value(0).value_or(""); }
+    std::string_view code() const { return m_rows.code(); }
 
     // The descriptions of the rows of the current code, in the order they came.
-    std::vector<std::string> take()
+    std::vector<std::string_view> take()
     {
-        const std::string current = code();
-        std::vector<std::string> descriptions;
+        const std::string_view current = code();
+        std::vector<std::string_view> descriptions;
         while (m_more && code() == current) {
-            descriptions.push_back(m_rows.value(1).value_or(""));
+            descriptions.push_back(m_rows.description());
             m_more = m_rows.next();
         }
         return descriptions;
     }
 
 private:
-    engine::Database::CodeOrder m_rows;
+    engine::CodeOrder m_rows;
     bool m_more = false;
 };
 
-struct Tally
+// What the update would change, counted, and the lines that say it.
+struct Differences
 {
     std::int64_t added = 0;
     std::int64_t gone = 0;
     std::int64_t changed = 0;
     std::int64_t unchanged = 0;
-};
+    std::vector<std::string> lines;
 
-void printDifference(const Print* print, std::initializer_list<std::string> fields)
-{
-    if (!print)
-        return;
-    std::string line;
-    for (const std::string& field : fields)
-        line += (&field == fields.begin() ? "" : "\t") + field;
-    (*print)(line);
-}
+    void add(std::initializer_list<std::string_view> fields)
+    {
+        std::string& line = lines.emplace_back();
+        for (const std::string_view field : fields)
+            (line += line.empty() ? "" : "\t") += field;
+    }
+};
 
 // The rows of one code now and after: equal descriptions pair off as unchanged, one left on
 // each side is a change, and the rest are gone or new.
-void compareCode(const std::string& code, std::vector<std::string> now, std::vector<std::string> next,
-                 Tally& tally, const Print* print)
+void compareCode(std::string_view code, std::vector<std::string_view> now,
+                 std::vector<std::string_view> next, Differences& differences)
 {
     for (auto it = now.begin(); it != now.end();) {
         const auto same = std::find(next.begin(), next.end(), *it);
@@ -76,40 +72,40 @@ void compareCode(const std::string& code, std::vector<std::string> now, std::vec
             ++it;
             continue;
         }
-        ++tally.unchanged;
+        ++differences.unchanged;
         next.erase(same);
         it = now.erase(it);
     }
     if (now.size() == 1 && next.size() == 1) {
-        ++tally.changed;
-        printDifference(print, {"~", code, now.front(), next.front()});
+        ++differences.changed;
+        differences.add({"~", code, now.front(), next.front()});
         return;
     }
-    for (const std::string& description : now) {
-        ++tally.gone;
-        printDifference(print, {"-", code, description});
+    for (const std::string_view description : now) {
+        ++differences.gone;
+        differences.add({"-", code, description});
     }
-    for (const std::string& description : next) {
-        ++tally.added;
-        printDifference(print, {"+", code, description});
+    for (const std::string_view description : next) {
+        ++differences.added;
+        differences.add({"+", code, description});
     }
 }
 
-// Walks the table and its copy in code order together; each difference goes to print, when given.
-Tally compare(const ReferenceTable& table, const Print* print)
+// The table and its copy, walked in code order together.
+Differences compare(const ReferenceTable& table)
 {
     engine::Database& database = cnDatabase().database();
     CodeGroups now(database.rowsInCodeOrder(table.tableName, false));
     CodeGroups next(database.rowsInCodeOrder(table.tableName, true));
-    Tally tally;
+    Differences differences;
     while (!now.atEnd() || !next.atEnd()) {
         const bool fromNow = !now.atEnd() && (next.atEnd() || now.code() <= next.code());
         const bool fromNext = !next.atEnd() && (now.atEnd() || next.code() <= now.code());
-        const std::string code = fromNow ? now.code() : next.code();
-        compareCode(code, fromNow ? now.take() : std::vector<std::string>(),
-                    fromNext ? next.take() : std::vector<std::string>(), tally, print);
+        const std::string code(fromNow ? now.code() : next.code());
+        compareCode(code, fromNow ? now.take() : std::vector<std::string_view>(),
+                    fromNext ? next.take() : std::vector<std::string_view>(), differences);
     }
-    return tally;
+    return differences;
 }
 
 QString qText(std::string_view text)
@@ -117,7 +113,9 @@ QString qText(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void previewTable(const ReferenceTable& table, const Print& print)
+} // namespace
+
+void PreviewTable(const ReferenceTable& table, const Print& print)
 {
     Connection& connection = cnDatabase();
     connection.BeginTrans();
@@ -130,23 +128,22 @@ void previewTable(const ReferenceTable& table, const Print& print)
     });
     TextFileInput input(dataFilePath(table.fileName));
     const std::int64_t lines = SendDataFile(table, input);
-    const Tally tally = compare(table, nullptr);
+    const Differences differences = compare(table);
     print(QCoreApplication::translate(
               "UpdatePreview",
               "%1: %2 rows now, %3 lines in %4: %5 new, %6 gone, %7 changed, %8 unchanged")
               .arg(qText(table.tableName))
-              .arg(tally.gone + tally.changed + tally.unchanged)
+              .arg(differences.gone + differences.changed + differences.unchanged)
               .arg(lines)
               .arg(qText(table.fileName))
-              .arg(tally.added)
-              .arg(tally.gone)
-              .arg(tally.changed)
-              .arg(tally.unchanged)
+              .arg(differences.added)
+              .arg(differences.gone)
+              .arg(differences.changed)
+              .arg(differences.unchanged)
               .toStdString());
-    compare(table, &print);
+    for (const std::string& line : differences.lines)
+        print(line);
 }
-
-} // namespace
 
 bool RunPreview(const std::string& path, const Print& print)
 {
@@ -156,7 +153,7 @@ bool RunPreview(const std::string& path, const Print& print)
     bool wouldReload = true;
     for (const ReferenceTable* table : kReferenceTables) {
         try {
-            previewTable(*table, print);
+            PreviewTable(*table, print);
         } catch (const Error& error) {
             wouldReload = false;
             ReportUnhandledError(error.withDataNote(

@@ -4,11 +4,11 @@
 set -euo pipefail
 
 # qt6-l10n-tools compiles the catalogue; sqlite3 is for looking at the demo's result; libxcb1-dev
-# lets the program try the X display before Qt does; libssl-dev gives the SHA-256 of data files
+# lets the program try the X display before Qt does; nettle-dev gives the SHA-256 of data files
 # at the speed of the processor's SHA instructions.
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-qpa-plugins libsqlite3-dev libxcb1-dev libssl-dev fonts-dejavu-core
+    qt6-base-dev qt6-qpa-plugins libsqlite3-dev libxcb1-dev nettle-dev fonts-dejavu-core
     qt6-l10n-tools qt6-translations-l10n sqlite3
 )
 if [ "${1:-}" = --tests ]; then
