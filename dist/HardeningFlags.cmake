@@ -1,7 +1,8 @@
-# The distribution's hardening flags (fortify, stack protector, relro, bindnow) for every target,
-# from dpkg-buildflags as Debian's own packages get them, in optimised builds: fortify needs the
-# optimiser. Its path mapping keeps the build folder's name out of the program. Without
-# dpkg-buildflags (no dpkg-dev) the build goes on unhardened.
+# The distribution's hardening flags (fortify, stack protector, relro, bindnow) for every target of
+# the folders added after this, generated code included, from dpkg-buildflags as Debian's own
+# packages get them, in optimised builds: fortify needs the optimiser. Its path mapping keeps the
+# checkout's folder out of the program. Without dpkg-buildflags (no dpkg-dev) the build goes on
+# unhardened.
 find_program(DPKG_BUILDFLAGS dpkg-buildflags)
 if(NOT DPKG_BUILDFLAGS)
     message(STATUS "No dpkg-buildflags: building without the distribution's hardening flags")
@@ -18,8 +19,8 @@ foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
     list(FILTER flags EXCLUDE REGEX "^-(O.*|g)$")
     set(flags "$<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:${flags}>")
     if(kind STREQUAL LDFLAGS)
-        target_link_options(tandera_options INTERFACE "${flags}")
+        add_link_options("${flags}")
     else()
-        target_compile_options(tandera_options INTERFACE "${flags}")
+        add_compile_options("${flags}")
     endif()
 endforeach()
