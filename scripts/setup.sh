@@ -3,11 +3,12 @@
 # tests, the sanitizer build and the fuzz targets need. Skips what is present.
 set -euo pipefail
 
-# qt6-l10n-tools compiles the catalogue; sqlite3 is for looking at the demo's result; libxcb1-dev
+# qt6-l10n-tools compiles the catalogue; sqlite3 is for looking at the demo's result; dpkg-dev
+# gives the build the distribution's hardening flags and the package its Depends; libxcb1-dev
 # lets the program try the X display before Qt does; nettle-dev gives the SHA-256 of data files
 # at the speed of the processor's SHA instructions.
 packages=(
-    g++ cmake ninja-build pkg-config
+    g++ cmake ninja-build pkg-config dpkg-dev
     qt6-base-dev qt6-qpa-plugins libsqlite3-dev libxcb1-dev nettle-dev fonts-dejavu-core
     qt6-l10n-tools qt6-translations-l10n sqlite3
 )
@@ -15,7 +16,7 @@ if [ "${1:-}" = --tests ]; then
     packages+=(
         libgtest-dev libgmock-dev
         xvfb xauth xdotool x11-utils
-        dpkg-dev file lintian desktop-file-utils appstream
+        file lintian desktop-file-utils appstream
         clang libclang-rt-dev
         locales
     )
