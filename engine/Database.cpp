@@ -133,6 +133,19 @@ struct Database::Impl
     // they have grown to the widest row.
     ReadStatement statement;
     std::vector<std::string> decoded;
+    // The fingerprint of the rows inserted into `counted` (as the schema spells it) since its
+    // delete in this transaction, so that the rows a change leaves need not be read back.
+    // fingerprint() takes it only while the table holds as many rows: a conflict clause of a
+    // table made elsewhere can drop or replace a row instead of refusing it.
+    std::string counted;
+    RowFingerprint inserted;
+    std::string rowBytes;
+
+    void startCounting(const std::string& name)
+    {
+        counted = name;
+        inserted = {};
+    }
 };
 
 std::int64_t Database::Impl::runInsert()
@@ -145,6 +158,8 @@ std::int64_t Database::Impl::runInsert()
     if (!insert.valid())
         insert = Statement(db.get(), insertSql(definition.name, definition.columns.size()));
     const auto reset = qScopeGuard([this] { insert.reset(); });
+    const bool counting = definition.name == counted;
+    rowBytes.clear();
     // The text bound must outlive the step: the literal views the statement text, and decoded
     // lives here.
     for (std::size_t i = 0; i < statement.values.size(); ++i) {
@@ -154,8 +169,12 @@ std::int64_t Database::Impl::runInsert()
             text = decoded[i];
         }
         bindChecked(definition, i, text);
+        if (counting)
+            appendText(rowBytes, text);
     }
     insert.step();
+    if (counting)
+        inserted.add(rowBytes);
     return sqlite3_changes64(db.get());
 }
 
@@ -182,8 +201,10 @@ void Database::Impl::insertStored(const TableDefinition& definition,
         insert = Statement(db.get(), insertSql(definition.name, definition.columns.size()));
     const auto reset = qScopeGuard([this] { insert.reset(); });
     sqlite3_stmt* const statement = insert.handle();
+    rowBytes.clear();
     for (std::size_t i = 0; i < values.size(); ++i) {
         const StoredValue& value = values[i];
+        appendValue(rowBytes, value);
         const int index = static_cast<int>(i) + 1;
         const auto size = static_cast<sqlite3_uint64>(value.bytes.size());
         switch (value.type) {
@@ -208,11 +229,14 @@ void Database::Impl::insertStored(const TableDefinition& definition,
         }
     }
     insert.step();
+    inserted.add(rowBytes);
 }
 
 std::int64_t Database::Impl::runDelete()
 {
-    execSql(db.get(), deleteSql(requireTable(statement.table).name));
+    const std::string& name = requireTable(statement.table).name;
+    execSql(db.get(), deleteSql(name));
+    startCounting(name);
     return sqlite3_changes64(db.get());
 }
 
@@ -344,8 +368,9 @@ void Database::beginTransaction()
 {
     if (inTransaction())
         throw jet::error(jet::TransactionExists);
-    // Nothing looked up before may still hold once the file is ours again.
+    // Nothing looked up or counted before may still hold once the file is ours again.
     m_impl->forgetTable();
+    m_impl->counted.clear();
     try {
         // EXCLUSIVE waits, for the busy time at most, until readers have let go too: a reload
         // then has the file to itself before its first delete, or fails here as "in use". With
@@ -389,7 +414,13 @@ TableFingerprint Database::fingerprint(std::string_view table)
 {
     Impl& d = *m_impl;
     try {
-        return fingerprintRows(d.db.get(), quoteName(d.requireTable(table).name));
+        const std::string& name = d.requireTable(table).name;
+        if (name == d.counted) {
+            Statement count(d.db.get(), "SELECT count(*) FROM " + quoteName(name));
+            if (count.step() && count.columnInt64(0) == d.inserted.rows())
+                return d.inserted.result();
+        }
+        return fingerprintRows(d.db.get(), quoteName(name));
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, d.path, table);
     }
@@ -430,6 +461,7 @@ std::string Database::restoreKeptRows(std::string_view table)
         const TableDefinition definition = d.requireTable(table);
         engine::keepRows(db, table, quoteName(definition.name));
         execSql(db, deleteSql(definition.name));
+        d.startCounting(definition.name);
         std::int64_t place = 0;
         const std::string sha = forEachKeptRow(
             db, table, kept.lastPart, static_cast<int>(definition.columns.size()),
