@@ -5,7 +5,7 @@ namespace bench {
 namespace {
 constexpr std::array<std::string_view, kAllCases.size()> kNames = {
     "ours", "ours-no-window", "text-floor", "bound-floor", "bound-floor-full-sync", "open",
-    "quick-check", "open-padded", "ours-kept", "preview", "undo"};
+    "quick-check", "open-padded", "ours-kept", "preview", "undo", "bound-floor-full"};
 }
 
 bool runsTheProgram(BenchCase benchCase)

@@ -26,14 +26,17 @@ enum class BenchCase
     // a preview of the lines, and an undo of the update.
     OursKept,
     Preview,
-    Undo
+    Undo,
+    // The bound floor over a table that already holds the lines: what replacing a full table
+    // costs without keeping anything, the floor of ours-kept.
+    BoundFloorFull
 };
 
-inline constexpr std::array<BenchCase, 11> kAllCases = {
+inline constexpr std::array<BenchCase, 12> kAllCases = {
     BenchCase::Ours,       BenchCase::OursNoWindow,       BenchCase::TextFloor,
     BenchCase::BoundFloor, BenchCase::BoundFloorFullSync, BenchCase::Open,
     BenchCase::QuickCheck, BenchCase::OpenPadded,         BenchCase::OursKept,
-    BenchCase::Preview,    BenchCase::Undo};
+    BenchCase::Preview,    BenchCase::Undo,               BenchCase::BoundFloorFull};
 
 // Whether the case runs the program's own reload, preview or undo, which need the
 // QApplication.
@@ -43,7 +46,8 @@ bool runsTheProgram(BenchCase benchCase);
 std::vector<BenchCase> defaultCases();
 
 // The name the command line and the table use: ours, ours-no-window, text-floor, bound-floor,
-// bound-floor-full-sync, open, quick-check, open-padded, ours-kept, preview, undo.
+// bound-floor-full-sync, open, quick-check, open-padded, ours-kept, preview, undo,
+// bound-floor-full.
 std::string_view nameOf(BenchCase benchCase);
 std::optional<BenchCase> caseNamed(std::string_view name);
 

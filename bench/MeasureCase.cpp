@@ -109,6 +109,10 @@ Measurement measureCase(BenchCase benchCase, std::int64_t size, int rounds,
         case BenchCase::BoundFloorFullSync:
             seconds = timeFloor(runBoundFloor, databasePath, dataPath, table, true);
             break;
+        case BenchCase::BoundFloorFull:
+            timeFloor(runBoundFloor, databasePath, dataPath, table);
+            seconds = timeFloor(runBoundFloor, databasePath, dataPath, table);
+            break;
         case BenchCase::Open:
         case BenchCase::OpenPadded:
         case BenchCase::QuickCheck:

@@ -46,7 +46,7 @@ TEST(BenchOptions, DefaultsAndChoices)
 {
     const bench::BenchOptions defaults = parse({});
     EXPECT_EQ((std::vector<std::int64_t>{406, 60000, 600000}), defaults.sizes);
-    EXPECT_EQ(10u, defaults.cases.size());
+    EXPECT_EQ(11u, defaults.cases.size());
     EXPECT_FALSE(defaults.rounds.has_value());
     EXPECT_EQ(5, bench::roundsFor(60000));
     EXPECT_EQ(3, bench::roundsFor(600000));
