@@ -77,7 +77,9 @@ int runAction(const CommandLine& line)
     if (!programDirectoryFound(false))
         return 1;
     installConsoleSeams();
-    const auto print = [](const std::string& text) { writeStandard(stdout, text + '\n'); };
+    const auto print = [](const std::string& text) {
+        writeStandard(stdout, text + '\n');
+    };
     try {
         switch (line.action) {
         case CommandLine::Action::Preview:
@@ -124,7 +126,9 @@ int main(int argc, char** argv)
     std::optional<DisplayConnection> display(std::in_place);
     if (!display->reached()) {
         if (undoWithDialogs)
-            line = {CommandLine::Action::Misuse, {}, CommandLine::Problem::NeedsPathWithoutDisplay,
+            line = {CommandLine::Action::Misuse,
+                    {},
+                    CommandLine::Problem::NeedsPathWithoutDisplay,
                     "--undo"};
         return runWithoutWindow(line, argv[0]);
     }

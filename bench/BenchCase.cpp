@@ -4,8 +4,9 @@ namespace bench {
 
 namespace {
 constexpr std::array<std::string_view, kAllCases.size()> kNames = {
-    "ours", "ours-no-window", "text-floor", "bound-floor", "bound-floor-full-sync", "open",
-    "quick-check", "open-padded", "ours-kept", "preview", "undo", "bound-floor-full"};
+    "ours", "ours-no-window",  "text-floor",  "bound-floor", "bound-floor-full-sync",
+    "open", "quick-check",     "open-padded", "ours-kept",   "preview",
+    "undo", "bound-floor-full"};
 }
 
 bool runsTheProgram(BenchCase benchCase)

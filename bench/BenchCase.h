@@ -32,11 +32,18 @@ enum class BenchCase
     BoundFloorFull
 };
 
-inline constexpr std::array<BenchCase, 12> kAllCases = {
-    BenchCase::Ours,       BenchCase::OursNoWindow,       BenchCase::TextFloor,
-    BenchCase::BoundFloor, BenchCase::BoundFloorFullSync, BenchCase::Open,
-    BenchCase::QuickCheck, BenchCase::OpenPadded,         BenchCase::OursKept,
-    BenchCase::Preview,    BenchCase::Undo,               BenchCase::BoundFloorFull};
+inline constexpr std::array<BenchCase, 12> kAllCases = {BenchCase::Ours,
+                                                        BenchCase::OursNoWindow,
+                                                        BenchCase::TextFloor,
+                                                        BenchCase::BoundFloor,
+                                                        BenchCase::BoundFloorFullSync,
+                                                        BenchCase::Open,
+                                                        BenchCase::QuickCheck,
+                                                        BenchCase::OpenPadded,
+                                                        BenchCase::OursKept,
+                                                        BenchCase::Preview,
+                                                        BenchCase::Undo,
+                                                        BenchCase::BoundFloorFull};
 
 // Whether the case runs the program's own reload, preview or undo, which need the
 // QApplication.

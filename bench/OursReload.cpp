@@ -35,8 +35,8 @@ OursReload::~OursReload()
 
 double OursReload::run(const std::string& databasePath, const ReferenceTable& table)
 {
-    const double seconds = timed(databasePath, Connection::adModeReadWrite,
-                                 [&table] { ReloadTable(table); });
+    const double seconds =
+        timed(databasePath, Connection::adModeReadWrite, [&table] { ReloadTable(table); });
     const std::string expected(table.message);
     if (m_prompts != std::vector<std::string>{expected})
         throw std::runtime_error("the reload did not end in \"" + expected + "\"");
@@ -57,8 +57,8 @@ double OursReload::runPreview(const std::string& databasePath, const ReferenceTa
 double OursReload::runUndo(const std::string& databasePath, const ReferenceTable& table)
 {
     bool restored = false;
-    const double seconds = timed(databasePath, Connection::adModeReadWrite,
-                                 [&] { restored = UndoTable(table); });
+    const double seconds =
+        timed(databasePath, Connection::adModeReadWrite, [&] { restored = UndoTable(table); });
     if (!restored)
         throw std::runtime_error("the undo did not restore the table: " +
                                  (m_prompts.empty() ? std::string("?") : m_prompts.back()));

@@ -170,10 +170,10 @@ std::vector<Verdict> judgeTargets(const std::vector<CaseResult>& results)
             ratio(results, size, BenchCase::OursKept, BenchCase::BoundFloorFull),
             kMaxKeptToBoundFloor, 2));
     for (const BenchCase benchCase : {BenchCase::Preview, BenchCase::Undo})
-        verdicts.push_back(limitVerdict(std::string(nameOf(benchCase)) + " / ours-kept <= " +
-                                            plain(kMaxToOursKept) + at(kLinearTo),
-                                        ratio(results, kLinearTo, benchCase, BenchCase::OursKept),
-                                        kMaxToOursKept, 2));
+        verdicts.push_back(limitVerdict(
+            std::string(nameOf(benchCase)) + " / ours-kept <= " + plain(kMaxToOursKept) +
+                at(kLinearTo),
+            ratio(results, kLinearTo, benchCase, BenchCase::OursKept), kMaxToOursKept, 2));
 
     for (const std::int64_t size : sizesOf(results)) {
         if (find(results, size, BenchCase::OpenPadded))

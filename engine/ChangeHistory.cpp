@@ -63,10 +63,12 @@ std::vector<Change> readChanges(sqlite3* db, std::string_view table)
     if (!table.empty())
         read.bindText(1, table);
     while (read.step()) {
-        const auto text = [&read](int i) { return read.columnText(i).value_or(""); };
+        const auto text = [&read](int i) {
+            return read.columnText(i).value_or("");
+        };
         changes.push_back({text(0), text(1), text(2), text(3), text(4), text(5),
-                           read.columnInt64(6), text(7), read.columnInt64(8),
-                           read.columnInt64(9), text(10)});
+                           read.columnInt64(6), text(7), read.columnInt64(8), read.columnInt64(9),
+                           text(10)});
     }
     return changes;
 }

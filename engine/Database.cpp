@@ -212,8 +212,8 @@ void Database::Impl::insertStored(const TableDefinition& definition,
             bindChecked(definition, i, value.bytes);
             break;
         case SQLITE_INTEGER:
-            insert.checkBind(
-                sqlite3_bind_int64(statement, index, qFromLittleEndian<qint64>(value.bytes.data())));
+            insert.checkBind(sqlite3_bind_int64(statement, index,
+                                                qFromLittleEndian<qint64>(value.bytes.data())));
             break;
         case SQLITE_FLOAT:
             insert.checkBind(sqlite3_bind_double(
@@ -305,10 +305,9 @@ Database Database::open(const std::string& path, const std::string& password,
     // SQLite only ever sees a file that already looks like ours, and never with CREATE.
     probeDatabaseFile(path, !preview);
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(sqliteFileName(path).c_str(), &raw,
-                                   (preview ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
-                                       SQLITE_OPEN_EXRESCODE,
-                                   nullptr);
+    const int rc = sqlite3_open_v2(
+        sqliteFileName(path).c_str(), &raw,
+        (preview ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_EXRESCODE, nullptr);
     auto impl = std::make_unique<Impl>(SqliteHandle(raw), path, access);
     try {
         if (rc != SQLITE_OK)
@@ -377,8 +376,7 @@ void Database::beginTransaction()
         // a reader still on, every insert ran and the commit failed after the wait, the page
         // cache growing past its cap meanwhile since nothing could be spilled.
         // A preview writes its shadows alone, which no other connection sees.
-        execSql(m_impl->db.get(),
-                m_impl->access == Access::Preview ? "BEGIN" : "BEGIN EXCLUSIVE");
+        execSql(m_impl->db.get(), m_impl->access == Access::Preview ? "BEGIN" : "BEGIN EXCLUSIVE");
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, m_impl->path, {});
     }
@@ -450,13 +448,13 @@ std::int64_t Database::keepRows(std::string_view table)
     }
 }
 
-std::string Database::restoreKeptRows(std::string_view table)
+std::string Database::restoreKeptRows(std::string_view table, std::int64_t keptCount)
 {
     Impl& d = *m_impl;
     sqlite3* db = d.db.get();
     try {
         const KeptRows kept = engine::keptRows(db, table);
-        if (kept.lastPart == 0)
+        if (kept.lastPart == 0 || kept.rows != keptCount)
             throw jet::error(jet::KeptRowsDamaged, {table});
         const TableDefinition definition = d.requireTable(table);
         engine::keepRows(db, table, quoteName(definition.name));
@@ -469,12 +467,12 @@ std::string Database::restoreKeptRows(std::string_view table)
                 ++place;
                 const auto refuse = [&](const Error& why) {
                     const StoredValue& code = values.front();
-                    return Error(why.number(),
-                                 jet::error(jet::KeptRowRefused,
-                                            {table, std::to_string(place),
-                                             code.type == SQLITE_TEXT ? code.bytes : "",
-                                             why.description()})
-                                     .description());
+                    return Error(
+                        why.number(),
+                        jet::error(jet::KeptRowRefused,
+                                   {table, std::to_string(place),
+                                    code.type == SQLITE_TEXT ? code.bytes : "", why.description()})
+                            .description());
                 };
                 try {
                     d.insertStored(definition, values);
@@ -514,8 +512,8 @@ CodeOrder Database::rowsInCodeOrder(std::string_view table, bool shadow)
     Impl& d = *m_impl;
     try {
         const std::string name = quoteName(d.requireTable(table).name);
-        return CodeOrder(
-            Statement(d.db.get(), "SELECT * FROM " + std::string(shadow ? "temp." : "main.") + name));
+        return CodeOrder(Statement(d.db.get(), "SELECT * FROM " +
+                                                   std::string(shadow ? "temp." : "main.") + name));
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, d.path, table);
     }

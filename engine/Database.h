@@ -100,9 +100,10 @@ public:
     // generation, in place of the one kept before; returns the rows kept.
     std::int64_t keepRows(std::string_view table);
     // Puts the rows kept for table back in place of its rows, which become its kept generation.
-    // Each row goes through an insert's checks; one the table refuses raises KeptRowRefused
-    // with the refusal's number. Returns the SHA-256 of the kept rows' bytes.
-    std::string restoreKeptRows(std::string_view table);
+    // Raises KeptRowsDamaged unless keptCount rows are kept, whole. Each row goes through an
+    // insert's checks; one the table refuses raises KeptRowRefused with the refusal's number.
+    // Returns the SHA-256 of the kept rows' bytes.
+    std::string restoreKeptRows(std::string_view table, std::int64_t keptCount);
     void recordChange(const Change& change);
     // Newest first, of table only unless it is empty; none in a file without a history.
     std::vector<Change> changes(std::string_view table = {});

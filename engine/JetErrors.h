@@ -99,8 +99,8 @@ inline constexpr Text KeptRowsDamaged{QT_TRANSLATE_NOOP(
     "Engine", "The rows kept of table '%1' from before its last change are damaged; nothing was "
               "changed.")};
 // %1 the table, %2 the kept row's place, %3 its code, %4 why the table refuses it.
-inline constexpr Text KeptRowRefused{QT_TRANSLATE_NOOP(
-    "Engine", "Table '%1' refuses kept row %2 (code '%3'): %4")};
+inline constexpr Text KeptRowRefused{
+    QT_TRANSLATE_NOOP("Engine", "Table '%1' refuses kept row %2 (code '%3'): %4")};
 // A preview cannot roll back what an interrupted update left.
 inline constexpr Text InterruptedUpdate{QT_TRANSLATE_NOOP(
     "Engine", "The database '%1' holds an update that was interrupted, which only a run that "

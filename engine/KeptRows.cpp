@@ -39,7 +39,8 @@ KeptRows keptRows(sqlite3* db, std::string_view table)
 std::int64_t keepRows(sqlite3* db, std::string_view table, const std::string& source)
 {
     Statement rows(db, "SELECT * FROM " + source);
-    Statement insert(db, "INSERT INTO " + KeptTable + " (tableName, rowCount, rows) VALUES (?1, ?2, ?3)");
+    Statement insert(db, "INSERT INTO " + KeptTable +
+                             " (tableName, rowCount, rows) VALUES (?1, ?2, ?3)");
     insert.bindText(1, table);
     std::string part;
     part.reserve(KeptPartBytes + KeptPartBytes / 4);
@@ -60,8 +61,7 @@ std::int64_t keepRows(sqlite3* db, std::string_view table, const std::string& so
     return total + inPart;
 }
 
-std::string forEachKeptRow(sqlite3* db, std::string_view table, std::int64_t lastPart,
-                           int columns,
+std::string forEachKeptRow(sqlite3* db, std::string_view table, std::int64_t lastPart, int columns,
                            const std::function<void(std::span<const StoredValue>)>& row)
 {
     Statement parts(db, "SELECT rowCount, rows FROM " + KeptTable +

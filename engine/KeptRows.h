@@ -37,8 +37,7 @@ std::int64_t keepRows(sqlite3* db, std::string_view table, const std::string& so
 // Hands each row of table's parts up to lastPart to row, in order, with its SHA-256 (hex) over
 // the parts' bytes; raises KeptRowsDamaged (JetErrors.h) naming table when a part does not hold
 // whole rows of columns values or its count is wrong.
-std::string forEachKeptRow(sqlite3* db, std::string_view table, std::int64_t lastPart,
-                           int columns,
+std::string forEachKeptRow(sqlite3* db, std::string_view table, std::int64_t lastPart, int columns,
                            const std::function<void(std::span<const StoredValue>)>& row);
 
 // Removes table's parts up to lastPart.

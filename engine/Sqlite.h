@@ -68,8 +68,8 @@ public:
     // The bytes must stay alive until reset(), as with bindTextView.
     void bindBlobView(int index, std::string_view bytes)
     {
-        checkBind(sqlite3_bind_blob64(m_stmt.get(), index, bytes.data(), bytes.size(),
-                                      SQLITE_STATIC));
+        checkBind(
+            sqlite3_bind_blob64(m_stmt.get(), index, bytes.data(), bytes.size(), SQLITE_STATIC));
     }
 
     int columnCount() const { return sqlite3_column_count(m_stmt.get()); }

@@ -13,8 +13,7 @@ namespace engine {
 
 namespace {
 
-template<typename T>
-void appendLittleEndian(std::string& out, T value)
+template <typename T> void appendLittleEndian(std::string& out, T value)
 {
     char bytes[sizeof value];
     qToLittleEndian(value, bytes);

@@ -146,7 +146,8 @@ void ReloadTable(const ReferenceTable& table)
             TextFileInput input(path);
             const std::int64_t rowsBefore = cnDatabase().database().keepRows(table.tableName);
             SendDataFile(table, input);
-            RecordChange(table, kUpdateChange, {path, input.fileSize(), input.sha256()}, rowsBefore);
+            RecordChange(table, kUpdateChange, {path, input.fileSize(), input.sha256()},
+                         rowsBefore);
         },
         [&table](bool mayHaveLanded) { return dataNote(table, mayHaveLanded); });
     MsgBox(std::string(table.message), MessageBoxFlag::OkOnly, std::string("Tandera"));

@@ -24,9 +24,10 @@ QString qText(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string worded(const char* text, std::string_view table, const QStringList& values = {})
+// text in the user's language, %1 filled with first and %2 on with values.
+std::string worded(const char* text, std::string_view first, const QStringList& values = {})
 {
-    QString filled = QCoreApplication::translate("UndoRun", text).arg(qText(table));
+    QString filled = QCoreApplication::translate("UndoRun", text).arg(qText(first));
     for (const QString& value : values)
         filled = filled.arg(value);
     return filled.toStdString();
@@ -54,24 +55,27 @@ bool UndoTable(const ReferenceTable& table)
                 engine::Database& database = cnDatabase().database();
                 const std::optional<engine::Change> last = lastChange(table);
                 if (!last) {
-                    refusal = worded(QT_TRANSLATE_NOOP("UndoRun", "Table %1 was left as it is: no "
-                                                              "earlier rows are kept to put back."),
-                                 table.tableName);
+                    refusal =
+                        worded(QT_TRANSLATE_NOOP("UndoRun", "Table %1 was left as it is: no "
+                                                            "earlier rows are kept to put back."),
+                               table.tableName);
                     return;
                 }
                 if (database.fingerprint(table.tableName).text != last->fingerprint) {
-                    refusal = worded(QT_TRANSLATE_NOOP(
-                                     "UndoRun",
-                                     "Table %1 was left as it is: it no longer holds what its "
-                                     "change of %2 left, and undoing that change would lose what "
-                                     "was changed since."),
-                                 table.tableName, {qText(last->time)});
+                    refusal = worded(
+                        QT_TRANSLATE_NOOP(
+                            "UndoRun", "Table %1 was left as it is: it no longer holds what its "
+                                       "change of %2 left, and undoing that change would lose what "
+                                       "was changed since."),
+                        table.tableName, {qText(last->time)});
                     return;
                 }
                 const engine::KeptRows kept = database.keptRows(table.tableName);
-                const std::string sha256 = database.restoreKeptRows(table.tableName);
-                RecordChange(table, kUndoChange, {engine::format::KeptRowsTable, kept.bytes, sha256},
-                             last->rowsAfter);
+                // What the change replaced, which its record counted.
+                const std::string sha256 =
+                    database.restoreKeptRows(table.tableName, last->rowsBefore);
+                RecordChange(table, kUndoChange,
+                             {engine::format::KeptRowsTable, kept.bytes, sha256}, last->rowsAfter);
                 undone = last;
             },
             [&table](bool mayHaveLanded) { return TableDataNote(table, mayHaveLanded); });
@@ -85,12 +89,13 @@ bool UndoTable(const ReferenceTable& table)
         MsgBox(refusal, MessageBoxFlag::Critical, kTitle);
         return false;
     }
-    MsgBox(worded(QT_TRANSLATE_NOOP("UndoRun", "Table %1 is back as it was before its change of %2: "
-                                           "%3 rows, where it held %4."),
-              table.tableName,
-              {qText(undone->time), QString::number(undone->rowsBefore),
-               QString::number(undone->rowsAfter)}),
-           MessageBoxFlag::OkOnly, kTitle);
+    MsgBox(
+        worded(QT_TRANSLATE_NOOP("UndoRun", "Table %1 is back as it was before its change of %2: "
+                                            "%3 rows, where it held %4."),
+               table.tableName,
+               {qText(undone->time), QString::number(undone->rowsBefore),
+                QString::number(undone->rowsAfter)}),
+        MessageBoxFlag::OkOnly, kTitle);
     return true;
 }
 
@@ -121,17 +126,17 @@ bool RunUndoWithDialogs()
     if (cnDatabase().State() != Connection::adStateOpen)
         return false;
     std::string question = worded(QT_TRANSLATE_NOOP("UndoRun", "Undo the last change of each table "
-                                                           "of %1?"),
-                              path);
+                                                               "of %1?"),
+                                  path);
     for (const ReferenceTable* table : kReferenceTables) {
         const std::optional<engine::Change> last = lastChange(*table);
         question += "\r\n" + (last ? worded(QT_TRANSLATE_NOOP("UndoRun", "%1: its change of %2, "
-                                                                     "from %3 rows to %4"),
-                                        table->tableName,
-                                        {qText(last->time), QString::number(last->rowsBefore),
-                                         QString::number(last->rowsAfter)})
+                                                                         "from %3 rows to %4"),
+                                            table->tableName,
+                                            {qText(last->time), QString::number(last->rowsBefore),
+                                             QString::number(last->rowsAfter)})
                                    : worded(QT_TRANSLATE_NOOP("UndoRun", "%1: nothing to undo"),
-                                        table->tableName));
+                                            table->tableName));
     }
     if (MsgBox(question, MessageBoxFlag::YesNo | MessageBoxFlag::Question, kTitle) !=
         MessageBoxResult::Yes)

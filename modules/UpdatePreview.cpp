@@ -22,7 +22,10 @@ using Print = std::function<void(const std::string&)>;
 class CodeGroups
 {
 public:
-    explicit CodeGroups(engine::CodeOrder rows) : m_rows(std::move(rows)) { m_more = m_rows.next(); }
+    explicit CodeGroups(engine::CodeOrder rows) : m_rows(std::move(rows))
+    {
+        m_more = m_rows.next();
+    }
 
     bool atEnd() const { return !m_more; }
     std::string_view code() const { return m_rows.code(); }
@@ -156,10 +159,10 @@ bool RunPreview(const std::string& path, const Print& print)
             PreviewTable(*table, print);
         } catch (const Error& error) {
             wouldReload = false;
-            ReportUnhandledError(error.withDataNote(
-                QCoreApplication::translate("UpdatePreview",
-                                            "Nothing was written: this was a preview.")
-                    .toStdString()));
+            ReportUnhandledError(
+                error.withDataNote(QCoreApplication::translate(
+                                       "UpdatePreview", "Nothing was written: this was a preview.")
+                                       .toStdString()));
         }
     }
     return wouldReload;

@@ -17,4 +17,5 @@ bool RunPreview(const std::string& path, const std::function<void(const std::str
 
 // The preview of one table on cnDatabase, opened for a preview (Connection::adModeRead), as
 // RunPreview makes it; raises the Error the update would raise (for the benchmark).
-void PreviewTable(const ReferenceTable& table, const std::function<void(const std::string&)>& print);
+void PreviewTable(const ReferenceTable& table,
+                  const std::function<void(const std::string&)>& print);

@@ -89,9 +89,9 @@ std::string misuseText(const CommandLine& line)
     case CommandLine::Problem::ExtraArgument:
         return trArg(QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'"), line.argument);
     case CommandLine::Problem::NeedsPathWithoutDisplay:
-        return trArg(QT_TRANSLATE_NOOP("CommandLine",
-                                       "option '%1' needs a database path without a display"),
-                     line.argument);
+        return trArg(
+            QT_TRANSLATE_NOOP("CommandLine", "option '%1' needs a database path without a display"),
+            line.argument);
     case CommandLine::Problem::None:
         break;
     }

@@ -30,10 +30,10 @@ void Connection::Open(const std::string& connectionText, const std::string& /*us
                                                 "Operation is not allowed when the object is open.")
                         .toStdString());
     // Assigned only once the engine has opened the file: a failed open leaves us closed.
-    m_database = engine::Database::openConnectionText(
-        connectionText, m_checkedTables,
-        m_mode == adModeRead ? engine::Database::Access::Preview
-                             : engine::Database::Access::ReadWrite);
+    m_database = engine::Database::openConnectionText(connectionText, m_checkedTables,
+                                                      m_mode == adModeRead
+                                                          ? engine::Database::Access::Preview
+                                                          : engine::Database::Access::ReadWrite);
 }
 
 void Connection::Close()

@@ -54,7 +54,7 @@ grep -q "Table Tblkemasan was left as it is: it no longer holds what" "$work/err
 # Tampered with: refused with the reason, and nothing of the table changed.
 tampered="$work/tampered/Kolvarin.mdb"
 mkdir "$work/tampered"
-for tamper in "create index x on MSysHistory(time)" \
+for tamper in "alter table MSysHistory add column x TEXT" \
     "create unique index x on Tblkemasan(KDKEMAS <> '') where UREDI like '%lama%'"; do
     cp "$work/updated.mdb" "$tampered"
     sqlite3 "$tampered" "$tamper"

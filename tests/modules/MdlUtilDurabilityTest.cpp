@@ -71,8 +71,11 @@ TEST_F(MdlUtilDisk, ReloadNeedsRoomForItsKeptCopyNotForTheOldTableTwice)
 {
     writeData("tblpelabuhan.dat", portLines(kOldPorts));
     UpdateTblPelabuhan();
-    const std::int64_t kept = std::stoll(
-        sqliteRows(databasePath(), "SELECT sum(length(rows)) FROM MSysKeptRows").at(0).at(0).value());
+    const std::int64_t kept =
+        std::stoll(sqliteRows(databasePath(), "SELECT sum(length(rows)) FROM MSysKeptRows")
+                       .at(0)
+                       .at(0)
+                       .value());
     ASSERT_GT(kept, 500'000);
     leaveRoom(kept * 7 / 4);
     writeData("tblpelabuhan.dat", portLines(100));

@@ -24,12 +24,12 @@ TEST_F(UndoRun, FromTheMenuAsksFirstNamingEachChange)
 
     EXPECT_EQ(dialog.filters(), std::vector<std::string>{"Backup File|*.mdb"});
     ASSERT_EQ(boxes().size(), 3u);
-    EXPECT_EQ(boxes().back(), (MessageBoxCall{"Undo the last change of each table of " +
-                                                  databasePath() + "?\r\nTblkemasan: its change of " +
-                                                  time + ", from 2 rows to 1\r\nTblPelabuhan: its change of " +
-                                                  time + ", from 1 rows to 2",
-                                              MessageBoxFlag::YesNo | MessageBoxFlag::Question,
-                                              "Tandera"}));
+    EXPECT_EQ(boxes().back(),
+              (MessageBoxCall{"Undo the last change of each table of " + databasePath() +
+                                  "?\r\nTblkemasan: its change of " + time +
+                                  ", from 2 rows to 1\r\nTblPelabuhan: its change of " + time +
+                                  ", from 1 rows to 2",
+                              MessageBoxFlag::YesNo | MessageBoxFlag::Question, "Tandera"}));
     EXPECT_EQ(kemasan(), (Rows{{"AA", "Satu"}}));
 
     setMessageBoxAnswer(MessageBoxResult::Yes);
