@@ -115,4 +115,22 @@ TEST_F(Transactions, ClosingWithAnOpenTransactionKeepsNothingOfIt)
     EXPECT_EQ(rowsOf(reopened, "SELECT count(*) FROM Tblkemasan"), Rows{"2"});
 }
 
+// A table made elsewhere may replace a row on a duplicate code instead of refusing it: the
+// fingerprint a reload records must be of the rows the table holds, or no undo would take it.
+TEST_F(Transactions, FingerprintIsOfTheRowsTheTableHolds)
+{
+    hostile::runOnFile(path, "DROP TABLE Tblkemasan; CREATE TABLE Tblkemasan (KDKEMAS "
+                             "VARCHAR(2) PRIMARY KEY ON CONFLICT REPLACE, UREDI VARCHAR(50))");
+    db->beginTransaction();
+    db->execute(kTblKemasan.deleteStatement);
+    db->execute("Insert Into tblkemasan values('BX','Box')");
+    db->execute("Insert Into tblkemasan values('BX','Box of two')");
+    const engine::TableFingerprint left = db->fingerprint("Tblkemasan");
+    db->commitTransaction();
+
+    db->beginTransaction(); // nothing counted: read from the table
+    EXPECT_EQ(left, db->fingerprint("Tblkemasan"));
+    EXPECT_EQ(left.rows, 1);
+}
+
 } // namespace
