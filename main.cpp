@@ -112,8 +112,9 @@ int runWithoutWindow(const CommandLine& line, char* programPath)
 } // namespace
 
 // Without options the program shows the settings dialog and runs until Tutup (exit status 0) or
-// an unhandled-error report (exit status 1) ends the event loop. The options are read before
-// any Qt application object exists, so that Qt's own (-platform and the rest) are refused too.
+// an unhandled-error report (exit status 1) ends the event loop; --undo without a path shows the
+// undo's dialogs and boxes alone. The options are read before any Qt application object exists,
+// so that Qt's own (-platform and the rest) are refused too.
 int main(int argc, char** argv)
 {
     // Before Qt or SQLite open anything that could land on a closed standard descriptor.
