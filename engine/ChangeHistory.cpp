@@ -3,6 +3,7 @@
 #include "engine/DatabaseFormat.h"
 #include "engine/JetErrors.h"
 #include "engine/Sqlite.h"
+#include "engine/TableDefinition.h"
 
 #include <array>
 
@@ -18,21 +19,12 @@ constexpr std::array<std::pair<const char*, const char*>, 2> SystemTables = {{
 constexpr const char* Columns = "time, user, host, tableName, kind, sourcePath, sourceSize, "
                                 "sourceSha256, rowsBefore, rowsAfter, fingerprint";
 
-bool historyExists(sqlite3* db)
-{
-    Statement exists(db, "SELECT 1 FROM sqlite_schema WHERE type = 'table' AND name = ?1");
-    exists.bindText(1, format::HistoryTable);
-    return exists.step();
-}
-
 } // namespace
 
 void createSystemTables(sqlite3* db)
 {
     for (const auto& [name, sql] : SystemTables) {
-        Statement exists(db, "SELECT 1 FROM sqlite_schema WHERE name = ?1");
-        exists.bindText(1, name);
-        if (!exists.step())
+        if (storedTableSql(db, name).empty())
             execSql(db, sql);
     }
 }
@@ -56,7 +48,7 @@ void appendChange(sqlite3* db, const Change& change)
 std::vector<Change> readChanges(sqlite3* db, std::string_view table)
 {
     std::vector<Change> changes;
-    if (!historyExists(db))
+    if (storedTableSql(db, format::HistoryTable).empty())
         return changes;
     Statement read(db, std::string("SELECT ") + Columns + " FROM " + format::HistoryTable +
                            (table.empty() ? "" : " WHERE tableName = ?1") + " ORDER BY id DESC");

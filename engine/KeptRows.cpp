@@ -4,6 +4,7 @@
 #include "engine/JetErrors.h"
 #include "engine/Sha256.h"
 #include "engine/Sqlite.h"
+#include "engine/TableDefinition.h"
 
 #include <vector>
 
@@ -25,9 +26,7 @@ void writePart(Statement& insert, std::int64_t rows, const std::string& bytes)
 
 KeptRows keptRows(sqlite3* db, std::string_view table)
 {
-    Statement exists(db, "SELECT 1 FROM sqlite_schema WHERE type = 'table' AND name = ?1");
-    exists.bindText(1, KeptTable);
-    if (!exists.step())
+    if (storedTableSql(db, KeptTable).empty())
         return {};
     Statement sums(db, "SELECT max(part), sum(rowCount), sum(length(rows)) FROM " + KeptTable +
                            " WHERE tableName = ?1");
