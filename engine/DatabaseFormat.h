@@ -33,6 +33,6 @@ inline constexpr const char* KeptRowsTableSql =
 // random to the primary-key index: once the index outgrows the cache (2 MiB by default), nearly
 // every insert writes one page out and reads another back, and the reload slows by half. The
 // index of a 600,000-row port table takes some 9 MiB; more cache buys no speed, only memory.
-inline constexpr int PageCacheKiB = 10 * 1024;
+inline constexpr int PageCacheKiB = 9 * 1024 + 512;
 
 } // namespace engine::format
