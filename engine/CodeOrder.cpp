@@ -1,8 +1,22 @@
 #include "engine/CodeOrder.h"
 
+#include <QtEndian>
+
 #include <algorithm>
+#include <cstring>
 
 namespace engine {
+
+namespace {
+
+std::uint64_t prefixOf(std::string_view code)
+{
+    unsigned char bytes[8] = {};
+    std::memcpy(bytes, code.data(), std::min(code.size(), sizeof bytes));
+    return qFromBigEndian<std::uint64_t>(bytes);
+}
+
+} // namespace
 
 CodeOrder::CodeOrder(Statement rows)
 {
@@ -15,10 +29,17 @@ CodeOrder::CodeOrder(Statement rows)
         m_bytes.append(text ? text : "", span.size);
         return span;
     };
-    while (rows.step())
-        m_rows.push_back({take(0), take(last)});
-    std::stable_sort(m_rows.begin(), m_rows.end(),
-                     [this](const Row& a, const Row& b) { return text(a.code) < text(b.code); });
+    while (rows.step()) {
+        const Span code = take(0);
+        m_rows.push_back({prefixOf(text(code)), code, take(last)});
+    }
+    // Rows of one code stay in the order they came, which is the order of their bytes.
+    std::sort(m_rows.begin(), m_rows.end(), [this](const Row& a, const Row& b) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix;
+        const int order = text(a.code).compare(text(b.code));
+        return order < 0 || (order == 0 && a.code.offset < b.code.offset);
+    });
 }
 
 bool CodeOrder::next()

@@ -32,6 +32,9 @@ private:
     };
     struct Row
     {
+        // The code's first 8 bytes as one big-endian number, so that most comparisons of the
+        // sort are of one number, not of bytes strewn over the arena.
+        std::uint64_t prefix = 0;
         Span code;
         Span description;
     };

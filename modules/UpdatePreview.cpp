@@ -30,21 +30,25 @@ public:
     bool atEnd() const { return !m_more; }
     std::string_view code() const { return m_rows.code(); }
 
-    // The descriptions of the rows of the current code, in the order they came.
-    std::vector<std::string_view> take()
+    // The descriptions of the rows of the current code, in the order they came; none unless
+    // wanted. Valid until the next call.
+    std::vector<std::string_view>& take(bool wanted)
     {
+        m_taken.clear();
+        if (!wanted)
+            return m_taken;
         const std::string_view current = code();
-        std::vector<std::string_view> descriptions;
         while (m_more && code() == current) {
-            descriptions.push_back(m_rows.description());
+            m_taken.push_back(m_rows.description());
             m_more = m_rows.next();
         }
-        return descriptions;
+        return m_taken;
     }
 
 private:
     engine::CodeOrder m_rows;
     bool m_more = false;
+    std::vector<std::string_view> m_taken;
 };
 
 // What the update would change, counted, and the lines that say it.
@@ -66,8 +70,8 @@ struct Differences
 
 // The rows of one code now and after: equal descriptions pair off as unchanged, one left on
 // each side is a change, and the rest are gone or new.
-void compareCode(std::string_view code, std::vector<std::string_view> now,
-                 std::vector<std::string_view> next, Differences& differences)
+void compareCode(std::string_view code, std::vector<std::string_view>& now,
+                 std::vector<std::string_view>& next, Differences& differences)
 {
     for (auto it = now.begin(); it != now.end();) {
         const auto same = std::find(next.begin(), next.end(), *it);
@@ -104,9 +108,9 @@ Differences compare(const ReferenceTable& table)
     while (!now.atEnd() || !next.atEnd()) {
         const bool fromNow = !now.atEnd() && (next.atEnd() || now.code() <= next.code());
         const bool fromNext = !next.atEnd() && (now.atEnd() || next.code() <= now.code());
-        const std::string code(fromNow ? now.code() : next.code());
-        compareCode(code, fromNow ? now.take() : std::vector<std::string_view>(),
-                    fromNext ? next.take() : std::vector<std::string_view>(), differences);
+        // Views into the rows' own bytes, which stay where they are.
+        const std::string_view code = fromNow ? now.code() : next.code();
+        compareCode(code, now.take(fromNow), next.take(fromNext), differences);
     }
     return differences;
 }
