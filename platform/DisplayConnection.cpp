@@ -1,5 +1,7 @@
 #include "platform/DisplayConnection.h"
 
+#include "platform/FileDescriptor.h"
+
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -15,23 +17,6 @@ std::string environment(const char* name)
     const char* value = std::getenv(name);
     return value != nullptr ? std::string(value) : std::string();
 }
-
-class Socket
-{
-public:
-    Socket() : m_fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0)) {}
-    ~Socket()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Socket(const Socket&) = delete;
-    Socket& operator=(const Socket&) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 // The compositor's socket, where libwayland looks for it.
 bool waylandReachable()
@@ -50,7 +35,7 @@ bool waylandReachable()
     if (path.size() >= sizeof address.sun_path)
         return false;
     std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-    const Socket socket;
+    const FileDescriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
     return socket.get() >= 0 && ::connect(socket.get(), reinterpret_cast<const sockaddr*>(&address),
                                           sizeof address) == 0;
 }

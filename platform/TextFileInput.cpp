@@ -1,6 +1,7 @@
 #include "platform/TextFileInput.h"
 
 #include "engine/Sha256.h"
+#include "platform/FileDescriptor.h"
 #include "platform/TextEncoding.h"
 
 #include <QCoreApplication>
@@ -59,23 +60,6 @@ bool startsWith(const std::vector<char>& bytes, std::size_t size, const unsigned
     return size >= 2 && static_cast<unsigned char>(bytes[0]) == bom[0] &&
            static_cast<unsigned char>(bytes[1]) == bom[1];
 }
-
-class FileDescriptor
-{
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 bool sameTime(const timespec& a, const timespec& b)
 {
