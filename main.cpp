@@ -77,8 +77,9 @@ int runAction(const CommandLine& line)
     if (!programDirectoryFound(false))
         return 1;
     installConsoleSeams();
+    // A preview's or the history's lines, many of them: written in blocks.
     const auto print = [](const std::string& text) {
-        writeStandard(stdout, text + '\n');
+        writeStandard(stdout, text + '\n', false);
     };
     try {
         switch (line.action) {

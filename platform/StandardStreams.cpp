@@ -48,10 +48,10 @@ void guardStandardStreams()
     }
 }
 
-void writeStandard(std::FILE* stream, std::string_view text)
+void writeStandard(std::FILE* stream, std::string_view text, bool flush)
 {
     if (std::fwrite(text.data(), 1, text.size(), stream) != text.size() ||
-        std::fflush(stream) == EOF)
+        (flush && std::fflush(stream) == EOF))
         remember(errno);
 }
 

@@ -16,8 +16,9 @@
 void guardStandardStreams();
 
 // Writes text to stream (stdout or stderr) and flushes it, so that lines reach a pipe as they
-// come. A failure is remembered, with its reason, for runWithCheckedOutput; never raised.
-void writeStandard(std::FILE* stream, std::string_view text);
+// come; unless flush is false, for long listings, which the stream then writes in blocks. A
+// failure is remembered, with its reason, for runWithCheckedOutput; never raised.
+void writeStandard(std::FILE* stream, std::string_view text, bool flush = true);
 
 // Runs one command-line action and returns its exit status. When a write to standard output or
 // standard error failed meanwhile (through writeStandard or any other stdio call, Qt's messages
