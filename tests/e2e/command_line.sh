@@ -67,9 +67,9 @@ grep -q "^Run-time error '5':" "$work/err" && grep -q 'tblkemasan.dat, line 2' "
     && grep -q 'Table Tblkemasan was left exactly as it was' "$work/err" && [ ! -s "$work/out" ] \
     || fail "the failed reload printed: $(cat "$work/out" "$work/err")"
 # A preview gives the update's verdict, in the update's words.
-head -n 2 "$work/err" >"$work/update-err"
+head -n 3 "$work/err" >"$work/update-err"
 program="$work/$copy/$(basename "$program")" expect_status 1 --preview "$database"
-[ "$(head -n 2 "$work/err")" = "$(cat "$work/update-err")" ] && grep -q 'Nothing was written' "$work/err" \
+[ "$(head -n 3 "$work/err")" = "$(cat "$work/update-err")" ] && grep -q 'Nothing was written' "$work/err" \
     || fail "the preview of the failing reload printed: $(cat "$work/err")"
 # A folder there in a data file's place is still the entry used, not the operator's file.
 rm "$work/$copy/tblkemasan.dat" && mkdir -p "$work/$copy/tblkemasan.dat" "$work/xdg/tandera-patch"
