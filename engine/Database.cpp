@@ -448,7 +448,7 @@ std::int64_t Database::keepRows(std::string_view table)
     }
 }
 
-std::string Database::restoreKeptRows(std::string_view table, std::int64_t keptCount)
+RestoredRows Database::restoreKeptRows(std::string_view table, std::int64_t keptCount)
 {
     Impl& d = *m_impl;
     sqlite3* db = d.db.get();
@@ -483,7 +483,7 @@ std::string Database::restoreKeptRows(std::string_view table, std::int64_t keptC
                 }
             });
         dropKeptRows(db, table, kept.lastPart);
-        return sha;
+        return {kept.bytes, sha};
     } catch (const SqliteError& error) {
         throw jet::fromSqlite(error, d.path, table);
     }

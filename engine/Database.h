@@ -102,8 +102,8 @@ public:
     // Puts the rows kept for table back in place of its rows, which become its kept generation.
     // Raises KeptRowsDamaged unless keptCount rows are kept, whole. Each row goes through an
     // insert's checks; one the table refuses raises KeptRowRefused with the refusal's number.
-    // Returns the SHA-256 of the kept rows' bytes.
-    std::string restoreKeptRows(std::string_view table, std::int64_t keptCount);
+    // Returns the kept rows' bytes and their SHA-256.
+    RestoredRows restoreKeptRows(std::string_view table, std::int64_t keptCount);
     void recordChange(const Change& change);
     // Newest first, of table only unless it is empty; none in a file without a history.
     std::vector<Change> changes(std::string_view table = {});

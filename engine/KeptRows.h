@@ -27,6 +27,13 @@ struct KeptRows
     std::int64_t bytes = 0;
 };
 
+// The bytes of a generation put back, and their SHA-256 (hex).
+struct RestoredRows
+{
+    std::int64_t bytes = 0;
+    std::string sha256;
+};
+
 // The generation kept for table (as the program names it); lastPart 0 when there is none.
 KeptRows keptRows(sqlite3* db, std::string_view table);
 

@@ -70,12 +70,12 @@ bool UndoTable(const ReferenceTable& table)
                         table.tableName, {qText(last->time)});
                     return;
                 }
-                const engine::KeptRows kept = database.keptRows(table.tableName);
                 // What the change replaced, which its record counted.
-                const std::string sha256 =
+                const engine::RestoredRows restored =
                     database.restoreKeptRows(table.tableName, last->rowsBefore);
                 RecordChange(table, kUndoChange,
-                             {engine::format::KeptRowsTable, kept.bytes, sha256}, last->rowsAfter);
+                             {engine::format::KeptRowsTable, restored.bytes, restored.sha256},
+                             last->rowsAfter);
                 undone = last;
             },
             [&table](bool mayHaveLanded) { return TableDataNote(table, mayHaveLanded); });

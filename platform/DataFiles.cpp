@@ -35,8 +35,8 @@ std::vector<std::string> xdgFolders()
 {
     std::vector<std::string> folders;
     std::string home = absolutePath("XDG_DATA_HOME");
-    if (home.empty() && !absolutePath("HOME").empty())
-        home = absolutePath("HOME") + "/.local/share";
+    if (const std::string user = absolutePath("HOME"); home.empty() && !user.empty())
+        home = user + "/.local/share";
     if (!home.empty())
         folders.push_back(home + '/' + std::string(kDataFolder));
     std::string dirs = environment("XDG_DATA_DIRS");
