@@ -35,13 +35,13 @@ database="$work/Kolvarin.mdb"
 expect_status 0 --update "$database"
 [ "$(cat "$work/out")" = "TblKemasan telah di Update
 TblPelabuhan telah di Update" ] && [ ! -s "$work/err" ] || fail "the run printed: $(cat "$work/out" "$work/err")"
-# Output nobody can read ($1: a redirection or a pipe) ends with status 1 and one line saying why
-# ($2), and never stops an update half way.
+# Output nobody can read ($1: a redirection; >&3 is a pipe whose reader has gone) ends with
+# status 1 and one line saying why ($2), and never stops an update half way.
 written_to() {
     sqlite3 "$database" 'delete from Tblkemasan; delete from TblPelabuhan'
     local status
     status=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C LANGUAGE= \
-        bash -c "\"\$@\" $1; echo \${PIPESTATUS[0]}" sh "$program" "${@:3}" 2>"$work/err")
+        bash -c "exec 3> >(:); wait \$!; \"\$@\" $1; echo \$?" sh "$program" "${@:3}" 2>"$work/err")
     [ "$status $(cat "$work/err")" = "1 tandera-patch: write error: $2" ] \
         || fail "${*:3} $1 ended with $status: $(cat "$work/err")"
     [ "$3" != --update ] || [ "$(count_rows "$database" Tblkemasan) $(count_rows \
@@ -49,7 +49,7 @@ written_to() {
 }
 written_to '>/dev/full' 'No space left on device' --help
 written_to '>&-' 'Bad file descriptor' --version
-written_to '| true' 'Broken pipe' --update "$database"
+written_to '>&3' 'Broken pipe' --update "$database"
 written_to '>&-' 'Bad file descriptor' --update "$database"
 written_to '>/dev/full' 'No space left on device' --update "$database"
 expect_status 1 --update "$work/other.mdb"
@@ -84,9 +84,12 @@ rmdir "$work/$copy/tblkemasan.dat" && echo 'AA;Satu' >"$work/$copy/tblkemasan.da
 awk 'BEGIN { for (i = 0; i < 500000; i++)
     printf "%c%c%03d;Pelabuhan\r\n", 65 + i / 26000, 65 + i / 1000 % 26, i % 1000 }' \
     >"$work/$copy/tblpelabuhan.dat"
-LC_ALL=C script -qec "$(printf '%q ' "$work/$copy/$(basename "$program")" --update "$database")" \
-    /dev/null </dev/null | tr '\r' '\n' >"$work/tty"
-sed -n '/TblKemasan telah/,$ s/^Proses Update *\([0-9.]*\)%.*/\1/p' "$work/tty" >"$work/shares"
+# script(1) hands the command to $SHELL, and printf's quoting is bash's.
+LC_ALL=C SHELL=$BASH script -qec \
+    "$(printf '%q ' "$work/$copy/$(basename "$program")" --update "$database")" /dev/null \
+    </dev/null >"$work/tty" || fail "the run on a terminal failed: $(tr '\r' '\n' <"$work/tty")"
+tr '\r' '\n' <"$work/tty" >"$work/lines"
+sed -n '/TblKemasan telah/,$ s/^Proses Update *\([0-9.]*\)%.*/\1/p' "$work/lines" >"$work/shares"
 sort -n -c "$work/shares" && [ "$(head -1 "$work/shares")" = 0.0 ] \
-    && [ "$(wc -l <"$work/shares")" -ge 3 ] || fail "progress on a terminal: $(cat "$work/tty")"
+    && [ "$(wc -l <"$work/shares")" -ge 3 ] || fail "progress on a terminal: $(cat "$work/lines")"
 echo "PASS ($case_name)"
