@@ -3,6 +3,7 @@
 #include "modules/ChangeLog.h"
 #include "modules/DataRecord.h"
 #include "modules/MdlMain.h"
+#include "modules/QtText.h"
 #include "modules/ReferenceTable.h"
 #include "platform/DataFiles.h"
 #include "platform/MessageBox.h"
@@ -19,11 +20,6 @@ namespace {
 
 // Room for a typical statement; longer lines grow the one buffer once.
 constexpr std::size_t kStatementCapacity = 512;
-
-QString qText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A code as the operator is shown it: whole, unless it is too long to read in a message.
 constexpr qsizetype kShownCodeCharacters = 40;

@@ -5,6 +5,7 @@
 #include "modules/ChangeLog.h"
 #include "modules/MdlMain.h"
 #include "modules/MdlUtil.h"
+#include "modules/QtText.h"
 #include "modules/ReferenceTable.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
@@ -18,11 +19,6 @@
 namespace {
 
 const std::string kTitle = "Tandera";
-
-QString qText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // text in the user's language, %1 filled with first and %2 on with values.
 std::string worded(const char* text, std::string_view first, const QStringList& values = {})

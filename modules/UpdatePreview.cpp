@@ -2,6 +2,7 @@
 
 #include "modules/MdlMain.h"
 #include "modules/MdlUtil.h"
+#include "modules/QtText.h"
 #include "modules/ReferenceTable.h"
 #include "platform/DataFiles.h"
 #include "platform/ErrorReport.h"
@@ -113,11 +114,6 @@ Differences compare(const ReferenceTable& table)
         compareCode(code, now.take(fromNow), next.take(fromNext), differences);
     }
     return differences;
-}
-
-QString qText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "platform/DataFiles.h"
 
 #include "engine/Error.h"
+#include "platform/Environment.h"
 #include "platform/ProgramDirectory.h"
 
 #include <QCoreApplication>
@@ -9,18 +10,11 @@
 
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <vector>
 
 namespace {
 
 constexpr std::string_view kDataFolder = "tandera-patch";
-
-std::string environment(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value != nullptr ? std::string(value) : std::string();
-}
 
 // The XDG base directory rules take only absolute paths: a relative one would name a folder
 // that moves with the current folder, so it counts as not set.

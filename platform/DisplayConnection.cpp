@@ -1,5 +1,6 @@
 #include "platform/DisplayConnection.h"
 
+#include "platform/Environment.h"
 #include "platform/FileDescriptor.h"
 
 #include <sys/socket.h>
@@ -11,12 +12,6 @@
 #include <cstring>
 
 namespace {
-
-std::string environment(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value != nullptr ? std::string(value) : std::string();
-}
 
 // The compositor's socket, where libwayland looks for it.
 bool waylandReachable()
