@@ -105,6 +105,12 @@ struct Database::Impl
         table.reset();
     }
 
+    // Prepares the table's insert on first use.
+    void prepareInsert(const TableDefinition& definition)
+    {
+        if (!insert.valid())
+            insert = Statement(db.get(), insertSql(definition.name, definition.columns.size()));
+    }
     std::int64_t runInsert();
     // Binds text as the insert's value for column i of definition, checked as an insert checks it.
     void bindChecked(const TableDefinition& definition, std::size_t i, std::string_view text);
@@ -155,8 +161,7 @@ std::int64_t Database::Impl::runInsert()
         throw jet::error(jet::ValueCountMismatch);
     if (decoded.size() < statement.values.size())
         decoded.resize(statement.values.size());
-    if (!insert.valid())
-        insert = Statement(db.get(), insertSql(definition.name, definition.columns.size()));
+    prepareInsert(definition);
     const auto reset = qScopeGuard([this] { insert.reset(); });
     const bool counting = definition.name == counted;
     rowBytes.clear();
@@ -197,8 +202,7 @@ void Database::Impl::bindChecked(const TableDefinition& definition, std::size_t 
 void Database::Impl::insertStored(const TableDefinition& definition,
                                   std::span<const StoredValue> values)
 {
-    if (!insert.valid())
-        insert = Statement(db.get(), insertSql(definition.name, definition.columns.size()));
+    prepareInsert(definition);
     const auto reset = qScopeGuard([this] { insert.reset(); });
     sqlite3_stmt* const statement = insert.handle();
     rowBytes.clear();

@@ -55,32 +55,30 @@ std::pair<std::uint64_t, std::uint64_t> rowHash(std::string_view bytes)
 void appendRow(std::string& out, sqlite3_stmt* row, int columns)
 {
     for (int i = 0; i < columns; ++i) {
-        const int type = sqlite3_column_type(row, i);
-        if (type == SQLITE_TEXT) {
+        StoredValue value{sqlite3_column_type(row, i), {}};
+        char number[8];
+        if (value.type == SQLITE_INTEGER) {
+            qToLittleEndian(static_cast<std::int64_t>(sqlite3_column_int64(row, i)), number);
+            value.bytes = {number, sizeof number};
+        } else if (value.type == SQLITE_FLOAT) {
+            qToLittleEndian(std::bit_cast<std::uint64_t>(sqlite3_column_double(row, i)), number);
+            value.bytes = {number, sizeof number};
+        } else if (value.type == SQLITE_TEXT) {
             // As UTF-8 whatever the file's encoding; the bytes are counted after they are read.
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(row, i));
-            appendText(out, {text, static_cast<std::size_t>(sqlite3_column_bytes(row, i))});
-            continue;
-        }
-        out.push_back(static_cast<char>(type));
-        if (type == SQLITE_INTEGER) {
-            appendLittleEndian(out, static_cast<std::int64_t>(sqlite3_column_int64(row, i)));
-        } else if (type == SQLITE_FLOAT) {
-            appendLittleEndian(out, std::bit_cast<std::uint64_t>(sqlite3_column_double(row, i)));
-        } else if (type == SQLITE_BLOB) {
+            value.bytes = {text, static_cast<std::size_t>(sqlite3_column_bytes(row, i))};
+        } else if (value.type == SQLITE_BLOB) {
             const auto* bytes = static_cast<const char*>(sqlite3_column_blob(row, i));
-            const auto size = static_cast<std::uint32_t>(sqlite3_column_bytes(row, i));
-            appendLittleEndian(out, size);
-            out.append(bytes ? bytes : "", size);
+            value.bytes = {bytes ? bytes : "",
+                           static_cast<std::size_t>(sqlite3_column_bytes(row, i))};
         }
+        appendValue(out, value);
     }
 }
 
 void appendText(std::string& out, std::string_view text)
 {
-    out.push_back(static_cast<char>(SQLITE_TEXT));
-    appendLittleEndian(out, static_cast<std::uint32_t>(text.size()));
-    out.append(text);
+    appendValue(out, {SQLITE_TEXT, text});
 }
 
 void appendValue(std::string& out, const StoredValue& value)
